@@ -1,0 +1,416 @@
+# Application file model: reading an "#AsciiFiler" file into the record
+# table, writing the table back, and the header's type and version.
+#
+# Application files are single-byte text: every byte is one character.
+# Files are read and written as raw bytes (no encoding, no line-end
+# translation of our own making), so bytes 0x80 to 0xFF and sequences
+# that are not UTF-8 come back unchanged.
+
+# Header layouts, keyed by the token count of record 1: the position of
+# the major version token (minor and third follow it), the position of
+# the type reference, and the token set to "i3" by FixVersion ("" none).
+set header_layouts {
+    34 {19 23 {}}
+    38 {23 27 {}}
+    39 {23 27 26}
+    56 {40 44 43}
+    58 {40 44 43}
+}
+
+# safe_path --
+#   Takes a file name as the user gave it and returns a name that Tcl's
+#   file commands and open take literally: a relative name that begins
+#   with "~" (home folder), "|" (command pipeline) or "-" (option) gets
+#   "./" put before it. Other names are returned unchanged.
+proc safe_path {name} {
+    if {[regexp {^[~|-]} $name]} {
+        return "./$name"
+    }
+    return $name
+}
+
+# os_reason --
+#   Takes an error message and its error code and returns the short
+#   reason to show the user: the system's own text for a system error
+#   ("permission denied"), else the message itself.
+proc os_reason {msg code} {
+    if {[lindex $code 0] eq "POSIX" && [llength $code] >= 3} {
+        return [lindex $code 2]
+    }
+    return $msg
+}
+
+# is_decimal --
+#   Takes a text and returns 1 when it is a decimal integer (optional
+#   sign, digits only), else 0.
+proc is_decimal {text} {
+    regexp {^[-+]?[0-9]+$} $text
+}
+
+# decimal_value --
+#   Takes a decimal integer text and returns it without leading zeros,
+#   so that "08" reads as 8 and never as an octal number. The result is
+#   safe to use in expr.
+proc decimal_value {text} {
+    regexp {^([-+]?)0*([0-9]*)$} $text -> sign digits
+    if {$digits eq ""} {
+        return 0
+    }
+    if {$sign eq "-"} {
+        return "-$digits"
+    }
+    return $digits
+}
+
+# compare_fields --
+#   Takes two version fields and returns -1, 0 or 1: as numbers when both
+#   are decimal integers, else as character strings by character code
+#   (the empty string is less than any other).
+proc compare_fields {a b} {
+    if {[is_decimal $a] && [is_decimal $b]} {
+        set a [decimal_value $a]
+        set b [decimal_value $b]
+        return [expr {$a < $b ? -1 : ($a > $b ? 1 : 0)}]
+    }
+    return [string compare $a $b]
+}
+
+# compare_versions --
+#   Takes two version strings and returns -1, 0 or 1. As many fields are
+#   compared as verB has; a field missing from verA counts as empty.
+proc compare_versions {verA verB} {
+    set fa [split $verA .]
+    set fb [split $verB .]
+    if {$verA eq ""} {
+        set fa {}
+    }
+    if {$verB eq ""} {
+        set fb {}
+    }
+    set i 0
+    foreach b $fb {
+        set r [compare_fields [lindex $fa $i] $b]
+        if {$r != 0} {
+            return $r
+        }
+        incr i
+    }
+    return 0
+}
+
+# header_layout --
+#   Takes a header record text and returns its layout from header_layouts
+#   (major version position, type reference position, "i3" position), or
+#   an empty list when its token count is not a known layout.
+proc header_layout {rec} {
+    global header_layouts
+    set n [rec_len $rec]
+    if {[dict exists $header_layouts $n]} {
+        return [dict get $header_layouts $n]
+    }
+    return {}
+}
+
+# GetAppType --
+#   Takes nothing; reads the table and returns the application type named
+#   by the header's type reference, or "UNKNOWN".
+proc GetAppType {} {
+    global app
+    if {![info exists app(l,1)]} {
+        return UNKNOWN
+    }
+    set layout [header_layout $app(l,1)]
+    set pos [expr {$layout eq "" ? 0 : [lindex $layout 1]}]
+    set ref [string trimleft [rec_tok $app(l,1) $pos] @]
+    if {[is_decimal $ref]} {
+        set ref [decimal_value $ref]
+    }
+    if {![info exists app(l,$ref)]} {
+        return UNKNOWN
+    }
+    return [string trim [rec_tok $app(l,$ref) 3] " \t\n\r"]
+}
+
+# AppVersion --
+#   Takes nothing; reads the table and returns the file's version as
+#   "major.minor.third". Headers of no known layout give "0.1.0" when the
+#   file has a ten-token "#MnuPc" record, else 0.0.0 (22 tokens) or
+#   -1.-1.-1.
+proc AppVersion {} {
+    global app
+    set ver {-1 -1 -1}
+    if {[info exists app(l,1)]} {
+        set layout [header_layout $app(l,1)]
+        if {$layout ne ""} {
+            set pos [lindex $layout 0]
+            return [join [lmap t [lrange $app(l,1) $pos [expr {$pos + 2}]] {
+                string trimleft $t s
+            }] .]
+        }
+        if {[rec_len $app(l,1)] == 22} {
+            set ver {0 0 0}
+        }
+    }
+    for {set i 0} {$i < $app(cnt)} {incr i} {
+        if {[info exists app(l,$i)] && [rec_type $app(l,$i)] eq "#MnuPc"
+                && [rec_len $app(l,$i)] == 10} {
+            return 0.1.0
+        }
+    }
+    return [join $ver .]
+}
+
+# FixVersion --
+#   Takes the name of the caller's variable holding the header record, the
+#   major and minor version the step expects, and the new major, minor and
+#   third version. Rewrites the version tokens (and the "i3" token of the
+#   later layouts) in place. An unknown layout queues "INCORRECT VERSION"
+#   and changes nothing. A version that is not the expected one queues
+#   "Incorrect app version: major.minor" and raises an error with the
+#   error code {NORVANE REPORTED}, which ends the conversion of the file.
+#   Returns nothing.
+proc FixVersion {list oldMajVer oldMinVer newMajVer newMinVer newBugVer} {
+    upvar 1 $list l
+    set layout [header_layout $l]
+    if {$layout eq ""} {
+        append_user_msg "INCORRECT VERSION"
+        return
+    }
+    lassign $layout pos - i3pos
+    set majVer [string trimleft [rec_tok $l $pos] s]
+    set minVer [string trimleft [rec_tok $l [expr {$pos + 1}]] s]
+    if {[compare_fields $majVer $oldMajVer] != 0
+            || [compare_fields $minVer $oldMinVer] != 0} {
+        set msg "Incorrect app version: $majVer.$minVer"
+        append_user_msg $msg
+        return -code error -errorcode {NORVANE REPORTED} $msg
+    }
+    set new [list s$newMajVer s$newMinVer s$newBugVer]
+    if {$i3pos ne ""} {
+        lappend new i3
+    }
+    tok_replace l $pos [expr {$pos + [llength $new] - 1}] {*}$new
+    return
+}
+
+# line_end --
+#   Takes the file's bytes and the position where a line starts; returns
+#   the position where the line's text ends (its line end or the end of
+#   the data) and the position where the next line starts. A line ends at
+#   a line feed, a carriage return and line feed, or a lone carriage
+#   return.
+proc line_end {data pos} {
+    if {![regexp -start $pos -indices {\r\n|[\r\n]} $data m]} {
+        set len [string length $data]
+        return [list $len $len]
+    }
+    lassign $m first last
+    list $first [expr {$last + 1}]
+}
+
+# read_string_element --
+#   Takes the file's bytes, the position where a line starts and the line
+#   text; the line holds a string token. Returns a list of the record's
+#   prefix (untrimmed), the string element (text and closing space) and
+#   the position where the next line starts, or an empty list when the
+#   string token breaks the format (no asterisk before the first double
+#   quote, a count that is not decimal, fewer bytes left than the count,
+#   no closing space).
+proc read_string_element {data start line} {
+    set q [string first \" $line]
+    set s [string first * $line]
+    if {$s < 0 || $s > $q} {
+        return {}
+    }
+    set digits [string range $line [expr {$s + 1}] [expr {$q - 1}]]
+    if {![regexp {^[0-9]+$} $digits]} {
+        return {}
+    }
+    set digits [decimal_value $digits]
+    set from [expr {$start + $q + 1}]
+    set left [expr {[string length $data] - $from}]
+    # The element is the count's bytes and the closing space.
+    if {[string length $digits] > 15 || $digits + 1 > $left} {
+        return {}
+    }
+    set to [expr {$from + $digits}]
+    if {[string index $data $to] ne " "} {
+        return {}
+    }
+    list [string range $line 0 [expr {$s - 1}]] \
+        [string range $data $from $to] [lindex [line_end $data [expr {$to + 1}]] 1]
+}
+
+# read_file_bytes --
+#   Takes a file name as given and returns a list: "ok" and the file's
+#   bytes, each byte one character, or "error" and a message saying why
+#   the file cannot be read.
+proc read_file_bytes {name} {
+    set path [safe_path $name]
+    if {[file isdirectory $path]} {
+        return [list error "Cannot read file $name: it is a folder"]
+    }
+    if {[catch {
+        set ch [open $path r]
+        try {
+            fconfigure $ch -translation binary -eofchar {}
+            set data [read $ch]
+        } finally {
+            close $ch
+        }
+    } msg opts]} {
+        set reason [os_reason $msg [dict get $opts -errorcode]]
+        return [list error "Cannot read file $name: $reason"]
+    }
+    list ok $data
+}
+
+# read_app --
+#   Takes a file name as given on the command line and loads the file
+#   into the table app. Returns "READ_APP_DONE", "READ_APP_NOT_AN_APP" or
+#   "READ_APP_CANT_ACCCESS"; a refusal is shown at once.
+proc read_app {name} {
+    global app
+    if {![file exists [safe_path $name]]} {
+        output_str "File $name does not exist"
+        return READ_APP_CANT_ACCCESS
+    }
+    lassign [read_file_bytes $name] status data
+    if {$status ne "ok"} {
+        output_str $data
+        return READ_APP_CANT_ACCCESS
+    }
+    if {[string range $data 0 10] ne "#AsciiFiler"} {
+        output_str "$name is not a Quorvis application"
+        return READ_APP_NOT_AN_APP
+    }
+    set len [string length $data]
+    set pos 0
+    for {set i 0} {$pos < $len} {incr i} {
+        lassign [line_end $data $pos] stop next
+        set line [string range $data $pos [expr {$stop - 1}]]
+        set type [rec_type $line]
+        if {$i == 1 && $type ne "#AppVwCfg"} {
+            output_str "$name is not a Quorvis application"
+            return READ_APP_NOT_AN_APP
+        }
+        if {$type ne "#PanelButtonVwCfg" && [string first \" $line] >= 0} {
+            set parts [read_string_element $data $pos $line]
+            if {$parts eq ""} {
+                output_str "$name is not a Quorvis application"
+                return READ_APP_NOT_AN_APP
+            }
+            lassign $parts prefix elem next
+            set app(l,$i) "[trim_ws $prefix] [canon_elem $elem]"
+            set app(q,$i) 1
+        } else {
+            set app(l,$i) [trim_ws $line]
+        }
+        set pos $next
+    }
+    set app(cnt) $i
+    return READ_APP_DONE
+}
+
+# render_app --
+#   Takes nothing; returns the text of the table as write_app writes it:
+#   each present record on its own line, string records with their count
+#   rebuilt, every line ended by one space (the string's own closing
+#   space for string records) and a line feed.
+proc render_app {} {
+    global app
+    set out {}
+    for {set n 0} {$n < $app(cnt)} {incr n} {
+        if {![info exists app(l,$n)]} {
+            continue
+        }
+        if {![info exists app(q,$n)]} {
+            lappend out "$app(l,$n) "
+            continue
+        }
+        if {[catch {llength $app(l,$n)}]} {
+            error "record $n cannot be read as a list and cannot be written"
+        }
+        set last [lindex $app(l,$n) end]
+        set head [canon_list [lrange $app(l,$n) 0 end-1]]
+        lappend out "$head *[expr {[string length $last] - 1}]\"$last"
+    }
+    if {$out eq ""} {
+        return ""
+    }
+    return "[join $out \n]\n"
+}
+
+# link_target --
+#   Takes a path and returns the path of the file it finally names: a
+#   symbolic link is followed (a relative link is taken from the link's
+#   folder), up to 40 links deep.
+proc link_target {path} {
+    for {set i 0} {$i < 40} {incr i} {
+        if {[catch {file type $path} type] || $type ne "link"} {
+            break
+        }
+        set to [file readlink $path]
+        if {[file pathtype $to] ne "absolute" || [string index $to 0] eq "~"} {
+            set to "[file dirname $path]/$to"
+        }
+        set path $to
+    }
+    return $path
+}
+
+# keep_file_attributes --
+#   Takes the path of a new file and of the file it will replace; gives the
+#   new file the old one's permission bits (and its owner and group where
+#   allowed). Returns nothing.
+proc keep_file_attributes {new old} {
+    global tcl_platform
+    if {$tcl_platform(platform) ne "unix"} {
+        return
+    }
+    foreach attr {-group -owner} {
+        catch {file attributes $new $attr [file attributes $old $attr]}
+    }
+    file attributes $new -permissions [file attributes $old -permissions]
+    return
+}
+
+# replace_file --
+#   Takes a file name as given and the bytes to store; writes them to a
+#   new file in the same folder and renames it over the file (the target
+#   of a symbolic link), so the file is either fully replaced or left as
+#   it was. Raises an error with a clear message when the write fails.
+proc replace_file {name data} {
+    set target [link_target [safe_path $name]]
+    set tmp ""
+    set ch ""
+    if {[catch {
+        set ch [file tempfile tmp "[file dirname $target]/Norvane"]
+        fconfigure $ch -translation binary -eofchar {}
+        puts -nonewline $ch $data
+        set c $ch
+        set ch ""
+        close $c
+        keep_file_attributes $tmp $target
+        file rename -force -- $tmp $target
+    } msg opts]} {
+        if {$ch ne ""} {
+            catch {close $ch}
+        }
+        if {$tmp ne ""} {
+            catch {file delete -- $tmp}
+        }
+        set reason [os_reason $msg [dict get $opts -errorcode]]
+        return -code error "$name could not be written: $reason"
+    }
+    return
+}
+
+# write_app --
+#   Takes a file name as given and writes the table over that file, all
+#   at once. Returns nothing; raises an error when the file could not be
+#   written, in which case the file is unchanged.
+proc write_app {name} {
+    replace_file $name [render_app]
+    return
+}

@@ -1,6 +1,38 @@
 # Batch driver: the run's globals, the upgrade-step list and the loop
 # that applies one step to every record of the loaded file.
 
+# The target version: the version the last step writes, which needs no
+# conversion.
+set my_ver_xyz 8.3.3
+
+# Application types that can no longer be converted (glob patterns).
+set obsolete_app_types {PhChReflApp}
+
+# The run counters, in the order of the summary, each with its summary
+# line for one file and for more than one.
+set run_counters {
+    {num_files "Processed 1 file" "Processed $n files"}
+    {num_files_cant_access "1 file could not be accessed"
+        "$n files could not be accessed"}
+    {num_files_cant_read "1 file could not be read" "$n files could not be read"}
+    {num_files_read_only "1 file was read-only and not converted"
+        "$n files were read-only and not converted"}
+    {num_files_unrec_ver "1 file contained an unrecognized version number"
+        "$n files contained unrecognized version numbers"}
+    {num_files_cant_conv "1 file could not be converted"
+        "$n files could not be converted"}
+    {num_files_didnt_need "1 file did not need conversion"
+        "$n files did not need conversion"}
+    {num_files_converted "1 file was converted" "$n files were converted"}
+}
+
+# The counters of files that failed: any of them above 0 makes the run's
+# exit status 1 when there is no window.
+set failure_counters {
+    num_files_cant_access num_files_cant_read num_files_read_only
+    num_files_unrec_ver num_files_cant_conv
+}
+
 # Upgrade steps, in ascending version order. Each step file calls
 # register_step just before it defines the step's procedure.
 set verlist {}
@@ -37,4 +69,265 @@ proc process_fix {fixapp_ver} {
         }
     }
     return 1
+}
+
+# init_run --
+#   Takes nothing; sets the run's globals to their starting values and
+#   the counters to 0. Returns nothing.
+proc init_run {} {
+    global run_counters output_msg_cnt HUGE_FLOAT verbose_option \
+        my_ver_xyz window_title norvane_exit_status
+    array unset ::output_msg
+    set output_msg_cnt 0
+    set HUGE_FLOAT d1.7976931348623157e+308
+    foreach row $run_counters {
+        set ::[lindex $row 0] 0
+    }
+    set verbose_option 1
+    set my_ver_xyz 8.3.3
+    set window_title "Quorvis Norvane - Version $my_ver_xyz"
+    set norvane_exit_status 0
+    return
+}
+
+# summary_line --
+#   Takes a count and the summary texts for one file and for more (the
+#   latter with $n for the count); returns the line for that count.
+proc summary_line {n one more} {
+    if {$n == 1} {
+        return $one
+    }
+    string map [list {$n} $n] $more
+}
+
+# expand_pattern --
+#   Takes a file name pattern ("*", "?", brackets and braces as glob has
+#   them) and returns the names of the files it matches, in the order the
+#   folder lists them. The folder part of the pattern is taken literally;
+#   the names keep it as the pattern gave it.
+proc expand_pattern {pattern} {
+    global tcl_platform
+    set seps [expr {$tcl_platform(platform) eq "windows" ? {[/\\]} : {/}}]
+    if {[regexp -indices "^.*$seps" $pattern m]} {
+        set prefix [string range $pattern 0 [lindex $m 1]]
+        set tail [string range $pattern [expr {[lindex $m 1] + 1}] end]
+        set dir [string trimright $prefix /\\]
+        if {$dir eq "" || [regexp {^[A-Za-z]:$} $dir]} {
+            set dir $prefix
+        }
+    } else {
+        set prefix ""
+        set tail $pattern
+        set dir .
+    }
+    lmap f [glob -nocomplain -directory [safe_path $dir] -tails -- $tail] {
+        string cat $prefix $f
+    }
+}
+
+# parse_args --
+#   Takes the argument list and the greeting; handles the options (all
+#   leading "-" removed, letter case ignored: "logfile" opens the log,
+#   "verbose" sets verbose_option, "debug" and anything else are passed
+#   over) and returns the file names: plain names as given and the
+#   matches of patterns. Adds 1 to num_files for each name.
+proc parse_args {argv greeting} {
+    global num_files verbose_option
+    set names {}
+    foreach arg $argv {
+        if {[string index $arg 0] eq "-"} {
+            set word [string tolower [string trimleft $arg -]]
+            if {[string first verbose $word] >= 0} {
+                set verbose_option 1
+            }
+            if {[string first logfile $word] >= 0} {
+                output_str "Messages logged in file Norvane.log\n"
+                open_log $greeting
+            }
+            continue
+        }
+        if {[string match {*[?*]*} $arg]} {
+            set found [expand_pattern $arg]
+        } else {
+            set found [list $arg]
+        }
+        incr num_files [llength $found]
+        lappend names {*}$found
+    }
+    return $names
+}
+
+# start_step --
+#   Takes a file's version and returns the entry of verlist to start
+#   from: the first entry equal to the full version, else the first entry
+#   with the version's major and minor; "" when there is none.
+proc start_step {ver} {
+    global verlist
+    set xy [join [lrange [split $ver .] 0 1] .]
+    foreach target [list $ver $xy] {
+        foreach v $verlist {
+            if {[compare_versions $v $target] == 0} {
+                return $v
+            }
+        }
+    }
+    return ""
+}
+
+# process_file --
+#   Takes one file name; reads the file, checks its type and version,
+#   runs every step from the file's version on and writes the file back.
+#   The outcome is counted and shown or queued. Returns nothing; an error
+#   raised on the way leaves the file unwritten and reaches the caller.
+proc process_file {name} {
+    global app app_type orig_ver_xyz my_ver_xyz verlist obsolete_app_types \
+        num_files_cant_read num_files_cant_conv num_files_didnt_need \
+        num_files_unrec_ver num_files_converted verbose_option
+    array unset app
+    if {[read_app $name] ne "READ_APP_DONE"} {
+        incr num_files_cant_read
+        return
+    }
+    set app_type [GetAppType]
+    if {$app_type eq "UNKNOWN"} {
+        output_str "$name is not a Quorvis application"
+        incr num_files_cant_read
+        return
+    }
+    foreach pattern $obsolete_app_types {
+        if {[string match $pattern $app_type]} {
+            output_str "This type of application is obsolete and cannot be converted"
+            incr num_files_cant_conv
+            return
+        }
+    }
+    set orig_ver_xyz [AppVersion]
+    output_str "Original version $orig_ver_xyz"
+    if {[compare_versions $orig_ver_xyz 6.5.0] == -1} {
+        output_str "$name is too old for conversion"
+        incr num_files_cant_conv
+        return
+    }
+    if {[compare_versions $orig_ver_xyz $my_ver_xyz] == 0} {
+        output_str "$name does not require conversion"
+        incr num_files_didnt_need
+        return
+    }
+    # A file newer than the target (same major and minor, higher third
+    # field) is not relabelled as the target: no step knows it.
+    set my_xy [join [lrange [split $my_ver_xyz .] 0 1] .]
+    set start ""
+    if {[compare_versions $orig_ver_xyz $my_xy] != 0
+            || [compare_versions $orig_ver_xyz $my_ver_xyz] < 0} {
+        set start [start_step $orig_ver_xyz]
+    }
+    if {$start eq ""} {
+        append_user_msg "Unrecognized version number"
+        incr num_files_unrec_ver
+        return
+    }
+    set first 0
+    while {[compare_versions [lindex $verlist $first] $start] != 0} {
+        incr first
+    }
+    foreach v [lrange $verlist $first end] {
+        if {$verbose_option} {
+            output_str "Performing conversion for version $v"
+        }
+        if {![process_fix $v]} {
+            incr num_files_cant_conv
+            append_user_msg "Internal error"
+            return
+        }
+    }
+    write_app $name
+    incr num_files_converted
+    set new_ver [AppVersion]
+    if {[compare_versions $new_ver $orig_ver_xyz] == 0} {
+        append_user_msg "Updated version $new_ver"
+    } else {
+        append_user_msg "Created version $new_ver"
+    }
+    return
+}
+
+# check_and_process --
+#   Takes one file name; makes the checks of access, reading and writing,
+#   and converts the file. An error while converting is reported for the
+#   file, which is then counted as not converted and left as it was.
+#   Returns nothing.
+proc check_and_process {file} {
+    global num_files_cant_access num_files_cant_read num_files_read_only \
+        num_files_cant_conv
+    set path [safe_path $file]
+    if {![file exists $path]} {
+        output_str "\nCannot access file $file \n"
+        incr num_files_cant_access
+        return
+    }
+    if {![file readable $path]} {
+        output_str "\nFile $file is not readable\n"
+        incr num_files_cant_read
+        return
+    }
+    if {![file writable $path]} {
+        output_str "\n$file is read-only and was not converted\n"
+        incr num_files_read_only
+        return
+    }
+    output_str "\nProcessing file $file "
+    if {[catch {process_file $file} msg opts]} {
+        if {[dict get $opts -errorcode] ne {NORVANE REPORTED}} {
+            append_user_msg "$file could not be converted: $msg"
+        }
+        incr num_files_cant_conv
+    }
+    output_user_msg
+    return
+}
+
+# main --
+#   Takes the argument count and list; greets the user, reads the options
+#   and file names, converts every file and shows the summary. Leaves the
+#   run's exit status in norvane_exit_status: 0 when no named file
+#   failed, 1 when some did, 2 when no files were given. Returns nothing.
+proc main {argc argv} {
+    global my_ver_xyz num_files run_counters failure_counters \
+        norvane_exit_status
+    init_run
+    create_window
+    set greeting "Quorvis Application File Conversion Program - Version $my_ver_xyz\n"
+    output_str $greeting
+    set names [parse_args $argv $greeting]
+    if {$num_files == 0} {
+        output_str "No files specified\n"
+        show_usage
+        set norvane_exit_status 2
+        close_log
+        return
+    }
+    foreach file $names {
+        check_and_process $file
+    }
+    append_user_msg "\n[string repeat = 39]"
+    # The converted line comes last in the table; without conversions it
+    # gives way to "No files were converted".
+    foreach row $run_counters {
+        lassign $row counter one more
+        set n [set ::$counter]
+        if {$counter eq "num_files_converted" && $n == 0} {
+            append_user_msg "No files were converted"
+        } elseif {$counter eq "num_files" || $n > 0} {
+            append_user_msg [summary_line $n $one $more]
+        }
+    }
+    append_user_msg [string repeat = 39]
+    output_user_msg
+    foreach counter $failure_counters {
+        if {[set ::$counter] > 0} {
+            set norvane_exit_status 1
+        }
+    }
+    close_log
+    return
 }

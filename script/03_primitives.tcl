@@ -200,3 +200,14 @@ proc apply_renames {list edit table} {
     }
     return $done
 }
+
+# type_set --
+#   Takes a list of record types and returns a dictionary with one key per
+#   type, for a membership test that does not walk the list.
+proc type_set {types} {
+    set set {}
+    foreach t $types {
+        dict set set $t 1
+    }
+    return $set
+}

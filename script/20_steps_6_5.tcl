@@ -1,0 +1,315 @@
+# Upgrade steps 6.5 to 7.3: files of 6.5 are brought up to 7.4.0.
+
+# Record types whose layout gained four fields in 6.7 (the header is not
+# one of them; its step inserts the same fields itself).
+set app66list {
+    #StdVwCfg #D2CntrlPnlCfg #CCCntrlPnlCfg #D3CntrlPnlCfg #DataVwCfg
+    #IsoVwCfg #FcCntrlPnlCfg #MtfTableVwCfg #ObCntrlPnlCfg #ParamVwCfg
+    #PlotVwCfg #D2PlotVwCfg #CCPlotVwCfg #MatPlotVwCfg #D3PlotVwCfg
+    #FcPlotVwCfg #ObPlotVwCfg #SdPlotVwCfg #SlcPlotVwCfg #ProcessVwCfg
+    #ReportVwCfg #SdCntrlPnlCfg #SeidVwCfg #StatsVwCfg #AdvTxtStatsVwCfg
+    #ProcStatsVwCfg #SlcStatsVwCfg #VistaStatsVwCfg #VidMonVwCfg #ZernVwCfg
+}
+set app66set [type_set $app66list]
+
+# The four view fields added in 6.7.
+set app66fields {c1 c0 l262148 l1310748}
+
+# Stitching parameters moved to their own group in 6.7.
+set rename_tables(6.6) [rename_block APP/ {
+    "APP/P_PATTERN/P_STITCH_COLS "    APP/P_STITCH/P_STITCH_COLS
+    "APP/P_PATTERN/P_STITCH_ROWS "    APP/P_STITCH/P_STITCH_ROWS
+    "APP/P_PATTERN/P_STITCH_OVERLAP " APP/P_STITCH/P_STITCH_OVERLAP
+    "APP/P_PATTERN/P_STITCH_X_SIZE "  APP/P_STITCH/P_STITCH_X_SIZE
+    "APP/P_PATTERN/P_STITCH_Y_SIZE "  APP/P_STITCH/P_STITCH_Y_SIZE
+    "APP/A_PATTERN/A_STITCH_COLS "    APP/A_STITCH/A_STITCH_COLS
+    "APP/A_PATTERN/A_STITCH_ROWS "    APP/A_STITCH/A_STITCH_ROWS
+    "APP/A_PATTERN/A_STITCH_OVERLAP " APP/A_STITCH/A_STITCH_OVERLAP
+    "APP/A_PATTERN/A_STITCH_X_SIZE "  APP/A_STITCH/A_STITCH_X_SIZE
+    "APP/A_PATTERN/A_STITCH_Y_SIZE "  APP/A_STITCH/A_STITCH_Y_SIZE
+    "APP/A_PATTERN/A_STITCH_NUM "     APP/A_STITCH/A_STITCH_NUM
+}]
+
+# Slider taper, proximity and pad controls grouped in 7.2; two
+# reference-and-test results renamed.
+set rename_tables(7.1) [concat [rename_block APP/D_MH_SLIDER_ALL_MAT/ {
+    "APP/D_MH_SLIDER_ALL_MAT/P_TAPER_MODE "
+        APP/D_MH_SLIDER_ALL_MAT/P_TAPER_CTRL/P_TAPER_MODE
+    "APP/D_MH_SLIDER_ALL_MAT/P_TAPER_LOCATION "
+        APP/D_MH_SLIDER_ALL_MAT/P_TAPER_CTRL/P_TAPER_LOCATION
+    "APP/D_MH_SLIDER_ALL_MAT/P_TAPER_CUT_THICKNESS "
+        APP/D_MH_SLIDER_ALL_MAT/P_TAPER_CTRL/P_TAPER_CUT_THICKNESS
+    "APP/D_MH_SLIDER_ALL_MAT/P_PROX_LEN "
+        APP/D_MH_SLIDER_ALL_MAT/P_PROXIMITY_CTRL/P_PROX_LEN
+    "APP/D_MH_SLIDER_ALL_MAT/P_PROX_FILTER "
+        APP/D_MH_SLIDER_ALL_MAT/P_PROXIMITY_CTRL/P_PROX_FILTER
+    "APP/D_MH_SLIDER_ALL_MAT/P_PROX_OVERLAP "
+        APP/D_MH_SLIDER_ALL_MAT/P_PROXIMITY_CTRL/P_PROX_OVERLAP
+    "APP/D_MH_SLIDER_ALL_MAT/P_PADS "
+        APP/D_MH_SLIDER_ALL_MAT/P_PAD_CTRL/P_PADS
+    "APP/D_MH_SLIDER_ALL_MAT/P_PAD_FIT "
+        APP/D_MH_SLIDER_ALL_MAT/P_PAD_CTRL/P_PAD_FIT
+    "APP/D_MH_SLIDER_ALL_MAT/P_PAD_CUTOFF "
+        APP/D_MH_SLIDER_ALL_MAT/P_PAD_CTRL/P_PAD_CUTOFF
+    "APP/D_MH_SLIDER_ALL_MAT/P_PAD_TRIM "
+        APP/D_MH_SLIDER_ALL_MAT/P_PAD_CTRL/P_PAD_TRIM
+    "APP/D_MH_SLIDER_ALL_MAT/P_ABS_PAD_TRIM "
+        APP/D_MH_SLIDER_ALL_MAT/P_PAD_CTRL/P_ABS_PAD_TRIM
+}] [rename_block APP/D_REF_TST_MAT/ {
+    "APP/D_REF_TST_MAT/D_RMS "         APP/D_REF_TST_MAT/D_RMS_TEST
+    "APP/D_REF_TST_MAT/D_PV_ATTR/D_PV " APP/D_REF_TST_MAT/D_PV_ATTR_TEST/D_PV
+}]]
+
+# Trailing-edge controls grouped in 7.3; one more taper control and the
+# radius of curvature moved.
+set rename_tables(7.2) [rename_block APP/ {
+    "APP/D_MH_SLIDER_ALL_MAT/P_POLE_TIP_CUT "
+        APP/D_MH_SLIDER_ALL_MAT/P_TRAIL_CNTRL/P_POLE_TIP_CUT
+    "APP/D_MH_SLIDER_ALL_MAT/P_TRAIL_EDGE_LOC "
+        APP/D_MH_SLIDER_ALL_MAT/P_TRAIL_CNTRL/P_TRAIL_EDGE_LOC
+    "APP/D_MH_SLIDER_ALL_MAT/P_TRAILING_EDGE_FIT "
+        APP/D_MH_SLIDER_ALL_MAT/P_TRAIL_CNTRL/P_TRAILING_EDGE_FIT
+    "APP/D_MH_SLIDER_ALL_MAT/P_LOPOFF_PERCENT "
+        APP/D_MH_SLIDER_ALL_MAT/P_TRAIL_CNTRL/P_LOPOFF_PERCENT
+    "APP/D_MH_SLIDER_ALL_MAT/P_MR_POLE "
+        APP/D_MH_SLIDER_ALL_MAT/P_TRAIL_CNTRL/P_MR_POLE
+    "APP/D_MH_SLIDER_ALL_MAT/P_TE_DIST_CTRL/P_TED_START "
+        APP/D_MH_SLIDER_ALL_MAT/P_TRAIL_CNTRL/P_TE_DIST_CTRL/P_TED_START
+    "APP/D_MH_SLIDER_ALL_MAT/P_TE_DIST_CTRL/P_TED_END "
+        APP/D_MH_SLIDER_ALL_MAT/P_TRAIL_CNTRL/P_TE_DIST_CTRL/P_TED_END
+    "APP/D_MH_SLIDER_ALL_MAT/P_TE_DIST_CTRL/P_TED_FIT "
+        APP/D_MH_SLIDER_ALL_MAT/P_TRAIL_CNTRL/P_TE_DIST_CTRL/P_TED_FIT
+    "APP/D_MH_SLIDER_ALL_MAT/P_TE_DIST_CTRL/P_TED_LOC "
+        APP/D_MH_SLIDER_ALL_MAT/P_TRAIL_CNTRL/P_TE_DIST_CTRL/P_TED_LOC
+    "APP/D_MH_SLIDER_ALL_MAT/P_CONNECT_TAPER_LAST "
+        APP/D_MH_SLIDER_ALL_MAT/P_TAPER_CTRL/P_CONNECT_TAPER_LAST
+    "APP/D_REF_TST_MAT/D_PH_TST_MAT/D_RAD_CURV "
+        APP/D_REF_TST_MAT/D_PH_TST_MAT/D_RADCRV/D_RADCRV
+}]
+# The phase slice results moved under the phase matrix; a prefix rename.
+set rename_tables(7.2,prefix) [rename_block APP/D_PH_SLC {
+    APP/D_PH_SLC APP/D_PH_MAT/D_PH_SLC
+}]
+
+# Versions whose files carry the faulty scale and plot values that the 7.1
+# step repairs.
+set repair71_versions {7.1.0 7.1.1 7.1.2 7.1.3 7.1.4 7.1.5 7.1.6 7.1.7 7.1.8}
+
+# The record types the repair is for.
+set repair71_types [type_set {
+    #ScalarLinMapMgr #ObPlotVwCfg #FcPlotVwCfg #D2PlotVwCfg #CCPlotVwCfg
+}]
+
+# Full-scale settings written over the faulty ones of 7.1.0 to 7.1.8 plots:
+# for each plot type, ranges of tokens and what replaces each range.
+set repair71_plots {
+    #D2PlotVwCfg {
+        31 35 {c0 c0 d0 c0 d0}
+        36 40 {c0 c0 d0 c0 d0}
+        41 47 {c2 c1 c0 c0 c0 c0 c0}
+    }
+    #CCPlotVwCfg {
+        31 35 {c0 c0 d0 c0 d0}
+        36 40 {c0 c0 d0 c0 d0}
+        41 48 {c2 c1 c0 c0 c0 c0 c0 c3}
+    }
+}
+
+# Plot types whose z range the repair resets: the least number of tokens
+# the record must have, and the two positions set to the largest real.
+set repair71_zrange {
+    #ObPlotVwCfg {33 {33 35}}
+    #FcPlotVwCfg {37 {35 37}}
+}
+
+register_step 6.5 {#AppVwCfg}
+# fixapp6.5 --
+#   Upgrade step 6.5 to 6.6.0. Takes the name of a record variable; only
+#   the header changes. Returns nothing.
+proc fixapp6.5 {list} {
+    upvar 1 $list l
+    if {[rec_type $l] eq "#AppVwCfg"} {
+        FixVersion l 6 5 6 6 0
+    }
+    return
+}
+
+register_step 6.6 [list #CharString #AppVwCfg {*}$app66list]
+# fixapp6.6 --
+#   Upgrade step 6.6 to 6.7.0. Takes the name of a record variable; renames
+#   the stitching paths, and gives the views of app66list and the header
+#   their four new fields. Returns nothing.
+proc fixapp6.6 {list} {
+    upvar 1 $list l
+    global app66set app66fields rename_tables
+    set type [rec_type $l]
+    if {$type eq "#CharString"} {
+        apply_renames l patch_path $rename_tables(6.6)
+    } elseif {[dict exists $app66set $type]} {
+        tok_insert l 19 {*}$app66fields
+    } elseif {$type eq "#AppVwCfg"} {
+        # The version is rewritten while the header still has its 34-token
+        # layout; the insertion then gives it the 38-token one.
+        FixVersion l 6 6 6 7 0
+        tok_insert l 19 {*}$app66fields
+    }
+    return
+}
+
+register_step 6.7 {#AppVwCfg}
+# fixapp6.7 --
+#   Upgrade step 6.7 to 7.0.0. Takes the name of a record variable; only
+#   the header changes. Returns nothing.
+proc fixapp6.7 {list} {
+    upvar 1 $list l
+    if {[rec_type $l] eq "#AppVwCfg"} {
+        FixVersion l 6 7 7 0 0
+    }
+    return
+}
+
+register_step 7.0 {#AnnotVwCfg #NumPC #AppVwCfg}
+# fixapp7.0 --
+#   Upgrade step 7.0 to 7.1.0. Takes the name of a record variable; gives
+#   annotations and numeric controls one new field. Returns nothing.
+proc fixapp7.0 {list} {
+    upvar 1 $list l
+    switch -exact -- [rec_type $l] {
+        #AnnotVwCfg {
+            tok_append l @0
+        }
+        #NumPC {
+            tok_append l c0
+        }
+        #AppVwCfg {
+            FixVersion l 7 0 7 1 0
+        }
+    }
+    return
+}
+
+# repair71 --
+#   Takes the name of a record variable and its type; writes sound values
+#   over the scale and plot settings that 7.1.0 to 7.1.8 stored wrongly.
+#   A record too short for a rule's replacements is left as it is.
+#   Returns nothing.
+proc repair71 {list type} {
+    upvar 1 $list l
+    global repair71_plots repair71_zrange HUGE_FLOAT
+    if {$type eq "#ScalarLinMapMgr"} {
+        tok_replace l 4 4 c0
+    } elseif {[dict exists $repair71_zrange $type]} {
+        lassign [dict get $repair71_zrange $type] least positions
+        set n [rec_len $l]
+        if {$n >= $least && $n > [lindex $positions end]} {
+            foreach pos $positions {
+                tok_replace l $pos $pos $HUGE_FLOAT
+            }
+        }
+    } elseif {[dict exists $repair71_plots $type]} {
+        set ranges [dict get $repair71_plots $type]
+        # The last range starts furthest in; without it the record is not
+        # a layout these values belong to.
+        if {[rec_len $l] > [lindex $ranges end-2]} {
+            foreach {first last toks} $ranges {
+                tok_replace l $first $last {*}$toks
+            }
+        }
+    }
+    return
+}
+
+# repair71_applies --
+#   Takes a file's version before conversion and returns 1 when it is one
+#   of the versions whose values the 7.1 step repairs, else 0. The answer
+#   is kept per version, so a file's records do not compare it again.
+proc repair71_applies {ver} {
+    global repair71_versions repair71_known
+    if {![info exists repair71_known($ver)]} {
+        set repair71_known($ver) 0
+        foreach v $repair71_versions {
+            if {[compare_versions $ver $v] == 0} {
+                set repair71_known($ver) 1
+                break
+            }
+        }
+    }
+    return $repair71_known($ver)
+}
+
+register_step 7.1 {#ScalarLinMapMgr #ObPlotVwCfg #FcPlotVwCfg #D2PlotVwCfg
+    #CCPlotVwCfg *PC #CharString #AppVwCfg}
+# fixapp7.1 --
+#   Upgrade step 7.1 to 7.2.0. Takes the name of a record variable; repairs
+#   files written by 7.1.0 to 7.1.8, gives controls their menu field,
+#   regroups slider paths and gives the header its 39-token layout.
+#   Returns nothing.
+proc fixapp7.1 {list} {
+    upvar 1 $list l
+    global orig_ver_xyz repair71_types rename_tables
+    set type [rec_type $l]
+    if {[dict exists $repair71_types $type] && [repair71_applies $orig_ver_xyz]} {
+        repair71 l $type
+    }
+    if {[string match *PC $type]} {
+        tok_insert l 10 c2
+    }
+    if {$type eq "#CharString"} {
+        apply_renames l patch_path $rename_tables(7.1)
+    } elseif {$type eq "#AppVwCfg"} {
+        FixVersion l 7 1 7 2 0
+        tok_insert l 26 i3
+    }
+    return
+}
+
+register_step 7.2 {#CharString #AppVwCfg}
+# fixapp7.2 --
+#   Upgrade step 7.2 to 7.3.0. Takes the name of a record variable;
+#   regroups trailing-edge paths and moves the phase slice results.
+#   Returns nothing.
+proc fixapp7.2 {list} {
+    upvar 1 $list l
+    global rename_tables
+    switch -exact -- [rec_type $l] {
+        #CharString {
+            apply_renames l patch_path $rename_tables(7.2)
+            apply_renames l modify_path $rename_tables(7.2,prefix)
+        }
+        #AppVwCfg {
+            FixVersion l 7 2 7 3 0
+        }
+    }
+    return
+}
+
+register_step 7.3 {#SeidVwCfg #ZernVwCfg #CharString #AppVwCfg}
+# fixapp7.3 --
+#   Upgrade step 7.3 to 7.4.0. Takes the name of a record variable; gives
+#   Seidel and Zernike views their new field, moves the Zernike polynomial
+#   paths and renames the coefficient range. Returns nothing.
+proc fixapp7.3 {list} {
+    upvar 1 $list l
+    switch -exact -- [rec_type $l] {
+        #SeidVwCfg - #ZernVwCfg {
+            if {[rec_len $l] != 24} {
+                tok_append l i3
+            }
+        }
+        #CharString {
+            # A path already under D_ZERNIKES is not moved twice.
+            if {[string first D_ZERNIKES/D_ZERN_POLY $l] < 0} {
+                modify_path l D_ZERN_POLY D_ZERNIKES/D_ZERN_POLY
+            }
+            # Same length: a plain text replacement keeps the length token.
+            set at [string first P_COEFS_16_35 $l]
+            if {$at >= 0} {
+                set l [string replace $l $at [expr {$at + 12}] P_COEFS_16_36]
+            }
+        }
+        #AppVwCfg {
+            FixVersion l 7 3 7 4 0
+        }
+    }
+    return
+}

@@ -1,0 +1,71 @@
+# Fixtures for the upgrade-step tests: header records of each layout,
+# filler records of a given length, and a runner that puts records in a
+# table and applies one step to it.
+
+set HUGE_FLOAT d1.7976931348623157e+308
+
+# Positions of the major version and of the type reference, per header
+# token count.
+set fixture_layouts {34 {19 23} 38 {23 27} 39 {23 27} 56 {40 44}}
+
+# header --
+#   Takes a token count (34, 38, 39 or 56), a version "major.minor.third"
+#   and the line of the record naming the application type; returns a
+#   header record. Token 14 is "l14", the form the 7.8 step extends;
+#   other tokens are "i" and their position.
+proc header {n ver {ref 2}} {
+    global fixture_layouts
+    lassign [dict get $fixture_layouts $n] verpos refpos
+    set toks [list 0 #AppVwCfg]
+    for {set p 2} {$p < $n} {incr p} {
+        lappend toks i$p
+    }
+    lset toks 14 l14
+    foreach v [split $ver .] {
+        lset toks $verpos s$v
+        incr verpos
+    }
+    lset toks $refpos @$ref
+    join $toks " "
+}
+
+# rec --
+#   Takes a record type, a token count and optional position/value pairs;
+#   returns a record whose other tokens are "i" and their position.
+proc rec {type n args} {
+    set toks [list 0 $type]
+    for {set p 2} {$p < $n} {incr p} {
+        lappend toks i$p
+    }
+    foreach {p v} $args {
+        lset toks $p $v
+    }
+    join $toks " "
+}
+
+# str --
+#   Takes a text; returns the "#CharString" record that holds it, as the
+#   reader holds it (the text and its closing blank as one element).
+proc str {text} {
+    return "0 #CharString i[string length $text] [canon_elem "$text "]"
+}
+
+# run_step --
+#   Takes a step version, a header record, a list of further records, and
+#   optionally the file's version before conversion and its application
+#   type. Builds the table (line 0, the header, the records) and applies
+#   the step through process_fix. Returns the records after the header.
+proc run_step {ver hdr records {orig ""} {type TestApp}} {
+    global app orig_ver_xyz app_type
+    table_set [list "#AsciiFiler" $hdr {*}$records]
+    set orig_ver_xyz [expr {$orig eq "" ? [AppVersion] : $orig}]
+    set app_type $type
+    process_fix $ver
+    lrange [table_get] 2 end
+}
+
+# toks --
+#   Takes a record text and positions; returns the tokens at them.
+proc toks {text args} {
+    lmap p $args {lindex $text $p}
+}

@@ -29,15 +29,24 @@ proc safe_path {name} {
     return $name
 }
 
+# Clearer texts for system errors whose usual wording does not say much.
+set os_reason_texts {
+    EPERM "operation not permitted"
+}
+
 # os_reason --
 #   Takes an error message and its error code and returns the short
 #   reason to show the user: the system's own text for a system error
 #   ("permission denied"), else the message itself.
 proc os_reason {msg code} {
-    if {[lindex $code 0] eq "POSIX" && [llength $code] >= 3} {
-        return [lindex $code 2]
+    global os_reason_texts
+    if {[lindex $code 0] ne "POSIX" || [llength $code] < 3} {
+        return $msg
     }
-    return $msg
+    if {[dict exists $os_reason_texts [lindex $code 1]]} {
+        return [dict get $os_reason_texts [lindex $code 1]]
+    }
+    return [lindex $code 2]
 }
 
 # is_decimal --

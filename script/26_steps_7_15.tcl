@@ -1,0 +1,104 @@
+# Upgrade steps 7.15.0 to 8.0.0: the 7.15 maintenance releases and the
+# move to 8.0.1.
+
+# Tokens the 2D and color-contour plot views gain in 7.15.1: appended to
+# a "#D2PlotVwCfg", put before the last two tokens of a "#CCPlotVwCfg".
+set plot_tokens_7_15 {i0 d0 i0 i0 i1}
+
+# Tokens a 70-token numeric display gains in 7.15.3.
+set numdc_tokens_7_15 [list @0 @0 @0 {$0} i0 i0 {$0} i0 i0 {$0} {$0} {$0} {$0} i0]
+
+# header_only_step --
+#   Takes the name of the caller's record variable, the major and minor
+#   version a step expects and the version it writes; when the record is
+#   the header, has FixVersion check and write them. Returns nothing.
+proc header_only_step {varName old new} {
+    upvar 1 $varName l
+    if {[rec_type $l] eq "#AppVwCfg"} {
+        FixVersion l {*}$old {*}$new
+    }
+    return
+}
+
+register_step 7.15.0 {#D2PlotVwCfg #CCPlotVwCfg #AppVwCfg}
+# fixapp7.15.0 --
+#   Takes the name of a record variable; upgrades the record from 7.15.0
+#   to 7.15.1. Returns nothing.
+proc fixapp7.15.0 {list} {
+    upvar 1 $list l
+    global plot_tokens_7_15
+    switch -exact -- [rec_type $l] {
+        "#D2PlotVwCfg" {
+            if {[rec_len $l] == 65} {
+                tok_append l {*}$plot_tokens_7_15
+            }
+        }
+        "#CCPlotVwCfg" {
+            if {[rec_len $l] == 67} {
+                tok_insert l 65 {*}$plot_tokens_7_15
+            }
+        }
+        "#AppVwCfg" {
+            FixVersion l 7 15 7 15 1
+        }
+    }
+    return
+}
+
+register_step 7.15.1 {#AppVwCfg}
+# fixapp7.15.1 --
+#   Takes the name of a record variable; writes 7.15.2 into the header.
+#   Returns nothing.
+proc fixapp7.15.1 {list} {
+    upvar 1 $list l
+    header_only_step l {7 15} {7 15 2}
+}
+
+register_step 7.15.2 {#NumDC #AppVwCfg}
+# fixapp7.15.2 --
+#   Takes the name of a record variable; upgrades the record from 7.15.2
+#   to 7.15.3. Returns nothing.
+proc fixapp7.15.2 {list} {
+    upvar 1 $list l
+    global numdc_tokens_7_15
+    switch -exact -- [rec_type $l] {
+        "#NumDC" {
+            if {[rec_len $l] == 70} {
+                tok_append l {*}$numdc_tokens_7_15
+                strip_braces l
+            }
+        }
+        "#AppVwCfg" {
+            FixVersion l 7 15 7 15 3
+        }
+    }
+    return
+}
+
+register_step 7.15.3 {#AppVwCfg}
+# fixapp7.15.3 --
+#   Takes the name of a record variable; writes 7.15.4 into the header.
+#   Returns nothing.
+proc fixapp7.15.3 {list} {
+    upvar 1 $list l
+    header_only_step l {7 15} {7 15 4}
+}
+
+register_step 7.15.4 {#AppVwCfg}
+# fixapp7.15.4 --
+#   Takes the name of a record variable; writes 8.0.0 into the header.
+#   Returns nothing.
+proc fixapp7.15.4 {list} {
+    upvar 1 $list l
+    header_only_step l {7 15} {8 0 0}
+}
+
+register_step 8.0.0 {#AppVwCfg}
+# fixapp8.0.0 --
+#   Takes the name of a record variable; writes 8.0.1 into the header.
+#   Returns nothing.
+proc fixapp8.0.0 {list} {
+    upvar 1 $list l
+    header_only_step l {8 0} {8 0 1}
+}
+

@@ -5,7 +5,7 @@
 # conversion.
 set my_ver_xyz 8.3.3
 
-# Application types that can no longer be converted (glob patterns).
+# Application types that can no longer be converted.
 set obsolete_app_types {PhChReflApp}
 
 # The run counters, in the order of the summary, each with its summary
@@ -194,8 +194,10 @@ proc process_file {name} {
         incr num_files_cant_read
         return
     }
-    foreach pattern $obsolete_app_types {
-        if {[string match $pattern $app_type]} {
+    # Each entry is matched with the type as the pattern; for ordinary
+    # type names that is plain equality.
+    foreach entry $obsolete_app_types {
+        if {[string match $app_type $entry]} {
             output_str "This type of application is obsolete and cannot be converted"
             incr num_files_cant_conv
             return

@@ -120,7 +120,11 @@ proc expand_pattern {pattern} {
         set tail $pattern
         set dir .
     }
-    lmap f [glob -nocomplain -directory [safe_path $dir] -tails -- $tail] {
+    # A pattern glob cannot read (an unmatched brace) matches nothing.
+    if {[catch {glob -nocomplain -directory [safe_path $dir] -tails -- $tail} found]} {
+        return {}
+    }
+    lmap f $found {
         string cat $prefix $f
     }
 }

@@ -109,6 +109,11 @@ void Et_StdChannelsInit() {
       // Every character a script writes arrives intact, whatever the
       // process's locale; the console turns the bytes back into text.
       Tcl_SetChannelOption(nullptr, chan, "-encoding", "utf-8");
+      // The process holds its own reference, as the library does for its
+      // default channels: otherwise deleting the last interpreter that uses
+      // a channel (a console that failed to start, say) would close it for
+      // every interpreter.
+      Tcl_RegisterChannel(nullptr, chan);
     }
     Tcl_SetStdChannel(chan, c.role);
   }

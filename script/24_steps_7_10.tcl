@@ -1,0 +1,75 @@
+# Upgrade step 7.10.0: the automatic-aperture and z-clip control paths gain
+# their 7.11 groups; files reach 7.11.0.
+
+# Aperture tails, side P then side A (with their closing blank: only whole
+# final names match).
+set aperture710_tails {
+    "P_AUTO_APERTURE_MENU/P_APERTURE_OD_SIZE "
+        "P_AUTO_APERTURE_MENU/P_APERTURE_CIRCLE/P_APERTURE_OD_SIZE "
+    "P_AUTO_APERTURE_MENU/P_APERTURE_ID_SIZE "
+        "P_AUTO_APERTURE_MENU/P_APERTURE_CIRCLE/P_APERTURE_ID_SIZE "
+    "P_AUTO_APERTURE_MENU/P_APERTURE_FIXED_OD_SIZE "
+        "P_AUTO_APERTURE_MENU/P_APERTURE_CIRCLE/P_APERTURE_FIXED_OD_SIZE "
+    "P_AUTO_APERTURE_MENU/P_APERTURE_FIXED_ID_SIZE "
+        "P_AUTO_APERTURE_MENU/P_APERTURE_CIRCLE/P_APERTURE_FIXED_ID_SIZE "
+    "P_AUTO_APERTURE_MENU/P_AUTO_APERTURE_DIAMETER "
+        "P_AUTO_APERTURE_MENU/P_AUTO_APERTURE_DIMENSIONS "
+    "A_AUTO_APERTURE_MENU/A_APERTURE_OD_SIZE "
+        "A_AUTO_APERTURE_MENU/A_APERTURE_CIRCLE/A_APERTURE_OD_SIZE "
+    "A_AUTO_APERTURE_MENU/A_APERTURE_ID_SIZE "
+        "A_AUTO_APERTURE_MENU/A_APERTURE_CIRCLE/A_APERTURE_ID_SIZE "
+    "A_AUTO_APERTURE_MENU/A_APERTURE_FIXED_OD_SIZE "
+        "A_AUTO_APERTURE_MENU/A_APERTURE_CIRCLE/A_APERTURE_FIXED_OD_SIZE "
+    "A_AUTO_APERTURE_MENU/A_APERTURE_FIXED_ID_SIZE "
+        "A_AUTO_APERTURE_MENU/A_APERTURE_CIRCLE/A_APERTURE_FIXED_ID_SIZE "
+    "A_AUTO_APERTURE_MENU/A_AUTO_APERTURE_DIAMETER "
+        "A_AUTO_APERTURE_MENU/A_AUTO_APERTURE_DIMENSIONS "
+}
+
+# Z-clip tails (no closing blank: a longer name is moved as well).
+set clip710_p {P_HI_ZCLIP P_CLIP/P_HI_ZCLIP P_LO_ZCLIP P_CLIP/P_LO_ZCLIP}
+set clip710_a {A_HI_ZCLIP A_CLIP/A_HI_ZCLIP A_LO_ZCLIP A_CLIP/A_LO_ZCLIP}
+
+# rename_table710 --
+#   Takes the matrix paths for the aperture rows and those for the clip
+#   rows; returns the rename table of one block of the 7.10.0 step: the
+#   aperture rows under each matrix, then the P clip rows under each, then
+#   the A clip rows under each.
+proc rename_table710 {aperture_matrices clip_matrices} {
+    global aperture710_tails clip710_p clip710_a
+    concat [rename_pattern $aperture_matrices $aperture710_tails] \
+        [rename_pattern $clip_matrices $clip710_p] \
+        [rename_pattern $clip_matrices $clip710_a]
+}
+
+set rename_tables(7.10.0,common) [rename_table710 $phase_matrices_common \
+    $phase_matrices_common]
+# Tessaline applications list their two matrices in one order for the
+# aperture rows and in the other for the clip rows.
+set rename_tables(7.10.0,TessalineApp) [rename_table710 \
+    [lreverse $phase_matrices_tessaline] $phase_matrices_tessaline]
+set rename_tables(7.10.0,FTPApp) [rename_table710 $phase_matrices_ftp \
+    $phase_matrices_ftp]
+
+register_step 7.10.0 {#CharString #AppVwCfg}
+# fixapp7.10.0 --
+#   Upgrade step 7.10.0 to 7.11.0. Takes the name of a record variable;
+#   moves the aperture and z-clip paths into their new groups for the
+#   matrices of every application and those of the file's application
+#   type. Returns nothing.
+proc fixapp7.10.0 {list} {
+    upvar 1 $list l
+    global app_type rename_tables
+    switch -exact -- [rec_type $l] {
+        #CharString {
+            apply_renames l modify_path $rename_tables(7.10.0,common)
+            if {$app_type in {TessalineApp FTPApp}} {
+                apply_renames l modify_path $rename_tables(7.10.0,$app_type)
+            }
+        }
+        #AppVwCfg {
+            FixVersion l 7 10 7 11 0
+        }
+    }
+    return
+}

@@ -1,0 +1,47 @@
+# Norvane: build and test on Debian 12. Each target installs what is
+# missing, configures and builds by itself.
+#   make            build build/Norvane
+#   make test       everything through ctest (starts its own Xvfb)
+#   make demo       run the program
+#   make asan       build and test with -fsanitize=address,undefined in build-asan/
+#   make clean
+
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+PACKAGES = build-essential cmake tcl8.6-dev tk8.6-dev googletest libgtest-dev \
+           xvfb x11-utils xdotool imagemagick strace
+
+.PHONY: all deps configure build test demo asan clean
+
+all: build
+
+# Installs the Debian packages that are missing (none: no network used).
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD)
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	tests/e2e/with_xvfb.sh ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+demo: build
+	cd examples && ../$(BUILD)/Norvane || [ $$? -eq 2 ]
+
+asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DNORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=0 tests/e2e/with_xvfb.sh \
+	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

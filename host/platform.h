@@ -1,0 +1,23 @@
+// The few services of the operating system that start-up and the fatal
+// error handler need. One implementation per platform, chosen at build
+// time (platform_posix.cpp, platform_win.cpp).
+#pragma once
+
+#include <cstddef>
+
+// Asks for a window message queue of the given size (where there is one).
+void Et_PlatformSetMessageQueue(int size);
+
+// The raw command line of the process, program name included.
+const char *Et_PlatformRawCommandLine();
+
+// Writes the full path of the running executable into buf (cut to
+// size - 1 characters, NUL-terminated).
+void Et_PlatformExecutablePath(char *buf, std::size_t size);
+
+// True when the toolkit can be asked to open a display at all.
+bool Et_PlatformHasDisplay();
+
+// Tells the user about a fatal error (caption and message) and ends the
+// process with status 1.
+[[noreturn]] void Et_PlatformFatal(const char *caption, const char *message);

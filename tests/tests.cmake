@@ -1,0 +1,52 @@
+# Tests: the host's unit tests (GoogleTest), the script tests (tcltest in
+# a plain tclsh) and the end-to-end tests of the real program (tcltest,
+# run by tclsh with NORVANE_EXE set; those that need a display use the X
+# display named by NORVANE_XDISPLAY, which `make test` starts).
+
+# Host unit tests: every tests/host/*.cpp in one binary, with a small
+# store of its own.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+file(GLOB NORVANE_HOST_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/host/*.cpp)
+add_executable(host_tests ${NORVANE_HOST_TESTS})
+target_link_libraries(host_tests PRIVATE norvane_host GTest::gtest GTest::gtest_main)
+gtest_discover_tests(host_tests TEST_PREFIX "host." DISCOVERY_TIMEOUT 60
+  PROPERTIES LABELS host)
+
+# A program whose store holds deliberately failing scripts, for the
+# end-to-end test of error reports. The real store is untouched.
+set(_fx ${CMAKE_CURRENT_SOURCE_DIR}/tests/e2e/fixtures)
+norvane_store(${CMAKE_CURRENT_BINARY_DIR}/store_probe.cpp OVERRIDES
+  Norvane=${_fx}/failing_app.tcl
+  parray.tcl=${_fx}/failing_parray.tcl
+  menu.tcl=${_fx}/failing_menu.tcl
+  tk.tcl=${_fx}/failing_tk.tcl)
+add_executable(norvane_probe host/main.cpp ${CMAKE_CURRENT_BINARY_DIR}/store_probe.cpp)
+target_link_libraries(norvane_probe PRIVATE norvane_host)
+
+# Sends the window manager's close request to a window (test helper).
+if(X11_FOUND)
+  add_executable(wm_delete tests/e2e/wm_delete.cpp)
+  target_include_directories(wm_delete PRIVATE ${X11_INCLUDE_DIR})
+  target_link_libraries(wm_delete PRIVATE ${X11_LIBRARIES})
+endif()
+
+file(GLOB NORVANE_SCRIPT_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/script/*.test)
+foreach(t ${NORVANE_SCRIPT_TESTS})
+  get_filename_component(n ${t} NAME_WE)
+  add_test(NAME script.${n}
+    COMMAND ${NORVANE_TCLSH} ${CMAKE_CURRENT_SOURCE_DIR}/tests/script/run.tcl ${t})
+  set_tests_properties(script.${n} PROPERTIES LABELS script)
+endforeach()
+
+file(GLOB NORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/e2e/*.test)
+foreach(t ${NORVANE_E2E_TESTS})
+  get_filename_component(n ${t} NAME_WE)
+  add_test(NAME e2e.${n}
+    COMMAND ${NORVANE_TCLSH} ${CMAKE_CURRENT_SOURCE_DIR}/tests/script/run.tcl ${t})
+  set(env "NORVANE_EXE=$<TARGET_FILE:Norvane>" "NORVANE_PROBE_EXE=$<TARGET_FILE:norvane_probe>")
+  if(TARGET wm_delete)
+    list(APPEND env "NORVANE_WM_DELETE=$<TARGET_FILE:wm_delete>")
+  endif()
+  set_tests_properties(e2e.${n} PROPERTIES LABELS e2e TIMEOUT 300 ENVIRONMENT "${env}")
+endforeach()

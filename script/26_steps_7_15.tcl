@@ -20,6 +20,31 @@ proc header_only_step {varName old new} {
     return
 }
 
+# grow_plot_view --
+#   Takes the name of a plot view record variable, the length a
+#   "#D2PlotVwCfg" must have (a "#CCPlotVwCfg" must have two tokens more)
+#   and the new tokens. A 2D plot view of that length gets them appended; a
+#   color-contour view gets them before its last two tokens, which stay
+#   last. Views of other lengths or types are left as they are. Returns
+#   nothing.
+proc grow_plot_view {varName d2len tokens} {
+    upvar 1 $varName view
+    set len [rec_len $view]
+    switch -exact -- [rec_type $view] {
+        "#D2PlotVwCfg" {
+            if {$len == $d2len} {
+                tok_append view {*}$tokens
+            }
+        }
+        "#CCPlotVwCfg" {
+            if {$len == $d2len + 2} {
+                tok_insert view [expr {$len - 2}] {*}$tokens
+            }
+        }
+    }
+    return
+}
+
 register_step 7.15.0 {#D2PlotVwCfg #CCPlotVwCfg #AppVwCfg}
 # fixapp7.15.0 --
 #   Takes the name of a record variable; upgrades the record from 7.15.0
@@ -28,15 +53,8 @@ proc fixapp7.15.0 {list} {
     upvar 1 $list l
     global plot_tokens_7_15
     switch -exact -- [rec_type $l] {
-        "#D2PlotVwCfg" {
-            if {[rec_len $l] == 65} {
-                tok_append l {*}$plot_tokens_7_15
-            }
-        }
-        "#CCPlotVwCfg" {
-            if {[rec_len $l] == 67} {
-                tok_insert l 65 {*}$plot_tokens_7_15
-            }
+        "#D2PlotVwCfg" - "#CCPlotVwCfg" {
+            grow_plot_view l 65 $plot_tokens_7_15
         }
         "#AppVwCfg" {
             FixVersion l 7 15 7 15 1

@@ -1,0 +1,162 @@
+# Upgrade steps 8.0.1 and 8.0.2: files are brought up to 8.1.0. The
+# dynamic test control goes away, with its view and every reference
+# renumbered; the glint frame switch becomes a three-way selection.
+
+# Controls that gain one "i0" in 8.0.2: type, the length it must have,
+# and where the token goes ("end" to append).
+set ctl_tokens_8_0_1 {
+    #StrPC     {15 end}
+    #FNamePC   {15 end}
+    #DirNamePC {15 end}
+    #FName1PC  {17 15}
+    #SerNumPC  {17 15}
+    #WinNamePC {17 15}
+}
+
+# Mask-adjust file controls moved under a Sherlock group in 8.1.
+set rename_tables(8.0.2) [rename_block APP/D_REF_TST_MAT/ {
+    APP/D_REF_TST_MAT/P_MASK_ADJUST/P_INVESTIGATION_FILE
+        APP/D_REF_TST_MAT/P_MASK_ADJUST/P_SHERLOCK/P_INVESTIGATION_FILE
+    APP/D_REF_TST_MAT/P_MASK_ADJUST/P_BITMAP_FILE
+        APP/D_REF_TST_MAT/P_MASK_ADJUST/P_SHERLOCK/P_BITMAP_FILE
+    APP/D_REF_TST_MAT/A_MASK_ADJUST/A_INVESTIGATION_FILE
+        APP/D_REF_TST_MAT/A_MASK_ADJUST/A_SHERLOCK/A_INVESTIGATION_FILE
+    APP/D_REF_TST_MAT/A_MASK_ADJUST/A_BITMAP_FILE
+        APP/D_REF_TST_MAT/A_MASK_ADJUST/A_SHERLOCK/A_BITMAP_FILE
+}]
+
+# Selection strings of the glint frame switch, and the paths of its views.
+set sel_strings_8_0_2 {Off {Glintframe TS} {Glintframe Error File}}
+set glint_view_paths_8_0_2 {
+    "APP/P_SYS_ERR/P_GLINT_FRAME_SUB "
+    "APP/A_SYS_ERR/A_GLINT_FRAME_SUB "
+}
+
+# convert_child_plots --
+#   Takes the line n of the string naming the intensity PSD window. Every
+#   "#FcPlotVwCfg" listed in the array of the window's collection (line
+#   n + 1) becomes an "#FcCircleVwCfg" with one more token. Raises an
+#   error when the collection, its array or a listed child is missing.
+#   Returns nothing.
+proc convert_child_plots {n} {
+    global app
+    set cltn [expr {$n + 1}]
+    if {![info exists app(l,$cltn)] || $cltn >= $app(cnt)} {
+        return -code error -errorcode {NORVANE BADREF} \
+            "Damaged file: no collection after line $n"
+    }
+    set arr $app(l,[ref_line [rec_tok $app(l,$cltn) 2]])
+    set cap [rec_tok $arr 2]
+    if {![regexp {^i([0-9]+)$} $cap -> cap]} {
+        return -code error -errorcode {NORVANE BADCOUNT} \
+            "Damaged record: array capacity \"$cap\" is not a number"
+    }
+    set cap [dec_value $cap]
+    for {set j 0} {$j < $cap} {incr j} {
+        set tok [rec_tok $arr [expr {4 + $j}]]
+        set r [ref_value $tok]
+        if {$r < 0} {
+            return -code error -errorcode {NORVANE BADREF} \
+                "Damaged record: array slot \"$tok\" is not a line reference"
+        }
+        if {$r > 0 && [rec_type $app(l,[ref_line $tok])] eq "#FcPlotVwCfg"} {
+            tok_replace app(l,$r) 1 1 #FcCircleVwCfg
+            tok_append app(l,$r) i0
+        }
+    }
+    return
+}
+
+register_step 8.0.1 [list #CharString {*}[dict keys $ctl_tokens_8_0_1] \
+                         #D2PlotVwCfg #CCPlotVwCfg #AppVwCfg]
+# fixapp8.0.1 --
+#   Takes the name of a record variable; upgrades the record from 8.0.1 to
+#   8.0.2. Returns nothing.
+proc fixapp8.0.1 {list} {
+    upvar 1 $list l
+    global cur_index ctl_tokens_8_0_1
+    set type [rec_type $l]
+    switch -exact -- $type {
+        "#CharString" {
+            if {[rec_tok $l 3] eq "APP/D_INTENS_PSD_MAT "} {
+                convert_child_plots $cur_index
+            }
+        }
+        "#D2PlotVwCfg" - "#CCPlotVwCfg" {
+            grow_plot_view l 70 {i0 i0}
+        }
+        "#AppVwCfg" {
+            FixVersion l 8 0 8 0 2
+        }
+        default {
+            if {[dict exists $ctl_tokens_8_0_1 $type]} {
+                lassign [dict get $ctl_tokens_8_0_1 $type] len pos
+                if {[rec_len $l] == $len} {
+                    tok_insert l $pos i0
+                }
+            }
+        }
+    }
+    return
+}
+
+# remove_control --
+#   Takes the line n of the dynamic test control's name string. Removes
+#   the string and the two records after it, and the "#ActVwCfg" view that
+#   refers to the string (the last one in the file, if several do); every
+#   reference is renumbered and the collection that listed the view counts
+#   one entry less. Returns nothing.
+proc remove_control {n} {
+    global app
+    remove_lines $n [expr {$n + 2}]
+    set v -1
+    for {set i 0} {$i < $app(cnt)} {incr i} {
+        if {[info exists app(l,$i)] && [string first #ActVwCfg $app(l,$i)] >= 0 &&
+                [rec_type $app(l,$i)] eq "#ActVwCfg" &&
+                [lsearch -exact [rec_refs $app(l,$i)] $n] >= 0} {
+            set v $i
+        }
+    }
+    renumber_refs $n -3
+    if {$v >= 0} {
+        remove_lines $v $v
+        close_refs $v
+    }
+    return
+}
+
+register_step 8.0.2 {#CharString #BoolPC #BoolVwCfg #D2PlotVwCfg #CCPlotVwCfg #AppVwCfg}
+# fixapp8.0.2 --
+#   Takes the name of a record variable; upgrades the record from 8.0.2 to
+#   8.1.0. Returns nothing.
+proc fixapp8.0.2 {list} {
+    upvar 1 $list l
+    global cur_index rename_tables sel_strings_8_0_2 glint_view_paths_8_0_2
+    switch -exact -- [rec_type $l] {
+        "#CharString" {
+            if {[rec_tok $l 3] eq "APP/B_DYNAMIC/B_TEST "} {
+                remove_control $cur_index
+            } else {
+                apply_renames l modify_path $rename_tables(8.0.2)
+            }
+        }
+        "#BoolPC" {
+            if {[rec_tok [ref_text [rec_tok $l 5]] 3] eq "P_GLINT_FRAME_SUB "} {
+                boolpc_to_selpc l $sel_strings_8_0_2
+            }
+        }
+        "#BoolVwCfg" {
+            if {[rec_tok [ref_text [rec_tok $l 4]] 3] in $glint_view_paths_8_0_2} {
+                tok_replace l 1 1 #SelVwCfg
+                tok_remove l 15
+            }
+        }
+        "#D2PlotVwCfg" - "#CCPlotVwCfg" {
+            grow_plot_view l 72 {i0 i1}
+        }
+        "#AppVwCfg" {
+            FixVersion l 8 0 8 1 0
+        }
+    }
+    return
+}

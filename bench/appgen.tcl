@@ -311,7 +311,7 @@ proc appgen::grow {toks ver} {
         switch -- $edit {
             insert  {set toks [linsert $toks $pos {*}$new]}
             append  {lappend toks {*}$new}
-            before2 {set toks [linsert $toks end-1 {*}$new]}
+            before2 {set toks [linsert $toks end-2 {*}$new]}
             tail    {set toks [list {*}[lrange $toks 0 [expr {$pos - 1}]] {*}$new]}
         }
         if {$cond eq "tok14l"} {
@@ -452,6 +452,9 @@ proc appgen::unit_numeric {b ver apptype {sel {}}} {
     lassign [choose $numeric $sel] lab name path vtype
     if {$vtype eq "#NumVwCfg"} {
         set codes [expr {[vge $ver 7.6.0] ? $num_codes_new : $num_codes_old}]
+    } elseif {$vtype eq "#UNumVwCfg"} {
+        # The only numeric view whose codes kept their numbers in 7.6.
+        set codes $codes_old
     } else {
         set codes [expr {[vge $ver 7.6.0] ? $codes_new : $codes_old}]
     }
@@ -550,18 +553,19 @@ proc appgen::unit_psd {b ver apptype {sel {}}} {
 #   the first of them the view of the dynamic test control (which 8.1.0
 #   removes with its three records).
 proc appgen::unit_btest {b ver apptype {sel {}}} {
-    if {[vge $ver 8.1.0]} {
-        return [list "10 #OrdCltn @[expr {$b + 1}] i10 i2" \
-            "10 #IdArray i10 \$0 @[expr {$b + 2}] @[expr {$b + 3}] [join [lrepeat 8 @0]]" \
-            [view #ExecVwCfg $ver 0 0 0 0] [view #ScriptVwCfg $ver 0 0 0 0]]
-    }
-    return [list "10 #OrdCltn @[expr {$b + 1}] i10 i3" \
+    set pre [list "10 #OrdCltn @[expr {$b + 1}] i10 i3" \
         "10 #IdArray i10 \$0 @[expr {$b + 5}] @[expr {$b + 6}] @[expr {$b + 7}] [join [lrepeat 7 @0]]" \
         [str APP/B_DYNAMIC/B_TEST] \
         [control #ButtonPC $ver [expr {$b + 2}] 12] \
         [str {Dynamic Test}] \
         [view #ActVwCfg $ver 0 [expr {$b + 3}] [expr {$b + 2}] [expr {$b + 4}]] \
         [view #ExecVwCfg $ver 0 0 0 0] [view #ScriptVwCfg $ver 0 0 0 0]]
+    if {![vge $ver 8.1.0]} {
+        return $pre
+    }
+    return [list "10 #OrdCltn @[expr {$b + 1}] i10 i2" \
+        "10 #IdArray i10 \$0 @[expr {$b + 2}] @[expr {$b + 3}] [join [lrepeat 8 @0]]" \
+        {*}[lrange $pre 6 7]]
 }
 
 # appgen::unit_report --
@@ -670,70 +674,85 @@ proc appgen::unit_misc {b ver apptype {sel {}}} {
     return [list [join [grow $toks $ver]]]
 }
 
-# Regular units and their weights in a file's mix.
+# Regular units, their weights in a file's mix and their number of records
+# in the oldest layouts.
 set appgen::units {
-    numeric 30 bool 6 logging 1 plot 14 view 12 string 16 button 5 misc 16
+    numeric 30 5 bool 6 5 logging 1 5 plot 14 1 view 12 1 string 16 1
+    button 5 1 misc 16 1
 }
+# Units placed once (reports up to four times) and their sizes.
+set appgen::single_size {autosave 5 glint 7 psd 6 btest 8 report 22}
 
-# appgen::build --
-#   Takes a version ("old" for a header older than 6.5), a record count, an
-#   application type and a seed; returns the lines of the file. Every unit
-#   kind appears at least once; one auto-save switch, one glint switch, one
-#   PSD window, one dynamic test control and up to four report views are
-#   placed among the others; units are added until the count is reached.
-proc appgen::build {ver count apptype start} {
-    variable seed
+# appgen::plan --
+#   Takes a record count; returns the list of unit kinds of a file of
+#   about that many records (in the oldest layouts): the auto-save switch
+#   first, every regular kind once, then a weighted mix with the single
+#   units placed among it. The plan does not depend on the version, so
+#   files of different versions made with one seed hold the same units.
+proc appgen::plan {count} {
     variable units
-    set seed $start
-    set lines [list "#AsciiFiler 1" [header $ver 2] [str $apptype]]
-    if {$ver eq "old"} {
-        set ver 6.0.0
-    }
-    lappend lines {*}[unit_autosave [llength $lines] $ver $apptype]
+    variable single_size
     set singles {glint psd btest}
     for {set r 0} {$r < min(4, max(1, $count / 2000))} {incr r} {
         lappend singles report
     }
-    set at {}
-    foreach s $singles {
-        lappend at [rand [expr {max(1, $count)}]]
-    }
+    set at [lmap s $singles {rand [expr {max(1, $count)}]}]
     set total 0
-    foreach {k w} $units {
+    foreach {k w n} $units {
         incr total $w
     }
-    set first [dict keys $units]
-    while {[llength $lines] < $count || [llength $first] || [llength $singles]} {
+    set kinds {autosave}
+    set size [expr {3 + [dict get $single_size autosave]}]
+    set first [lmap {k w n} $units {set k}]
+    while {$size < $count || [llength $first] || [llength $singles]} {
         set kind ""
         foreach s $singles t $at {
-            if {$t <= [llength $lines] || [llength $lines] >= $count} {
+            if {$t <= $size || $size >= $count} {
                 set kind $s
                 set i [lsearch -exact $singles $s]
                 set singles [lreplace $singles $i $i]
                 set at [lreplace $at $i $i]
+                incr size [dict get $single_size $s]
                 break
             }
         }
         if {$kind eq "" && [llength $first]} {
             set kind [lindex $first 0]
             set first [lrange $first 1 end]
+            foreach {k w n} $units {
+                if {$k eq $kind} {
+                    incr size $n
+                }
+            }
         }
         if {$kind eq ""} {
-            if {[llength $lines] >= $count} {
+            if {$size >= $count} {
                 break
             }
             set r [rand $total]
-            foreach {k w} $units {
+            foreach {k w n} $units {
                 if {$r < $w} {
                     set kind $k
+                    incr size $n
                     break
                 }
                 incr r -$w
             }
         }
-        lappend lines {*}[unit_$kind [llength $lines] $ver $apptype]
+        lappend kinds $kind
     }
-    return $lines
+    return $kinds
+}
+
+# appgen::build --
+#   Takes a version ("old" for a header older than 6.5), a record count, an
+#   application type and a seed; returns the lines of a file of about that
+#   many records holding the units of plan.
+proc appgen::build {ver count apptype start} {
+    variable seed
+    set seed $start
+    set kinds [plan $count]
+    return [build_units $ver $apptype [expr {$start + 1}] $kinds]
 }
 
 # appgen::write --

@@ -2,7 +2,7 @@
 # missing, configures and builds by itself.
 #   make            build build/Norvane
 #   make test       everything through ctest (starts its own Xvfb)
-#   make demo       run the program
+#   make demo       convert copies of examples/ in a scratch folder
 #   make asan       build and test with -fsanitize=address,undefined in build-asan/
 #   make clean
 
@@ -35,7 +35,7 @@ test: build
 	tests/e2e/with_xvfb.sh ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 demo: build
-	cd examples && ../$(BUILD)/Norvane || [ $$? -eq 2 ]
+	NORVANE_EXE=$(CURDIR)/$(BUILD)/Norvane examples/demo.sh
 
 asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DNORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug

@@ -132,25 +132,63 @@ proc boolpc_to_selpc {list sel_string_list} {
 
 # Rename tables.
 #
-# A rename table is a list of blocks; a block is a common text and a flat
-# list of old/new pairs, each old text containing the common text. A block
-# whose common text the record does not hold cannot match and is skipped
-# with one search; an empty common text is never skipped.
+# A rename table is a list of blocks. A block is a common text, a flat list
+# of old/new pairs and optionally a nested table; every old text of the
+# block, its nested table included, holds the common text. A block whose
+# common text the record does not hold cannot match and is skipped with one
+# search; an empty common text is never skipped.
+
+# rename_pairs --
+#   Takes a rename table and returns all its old/new pairs as one flat
+#   list, in the order they are applied.
+proc rename_pairs {table} {
+    set pairs {}
+    foreach block $table {
+        lassign $block common own sub
+        lappend pairs {*}$own {*}[rename_pairs $sub]
+    }
+    return $pairs
+}
+
+# rename_olds --
+#   Takes a rename table and returns all its old texts, in order.
+proc rename_olds {table} {
+    lmap {old new} [rename_pairs $table] {set old}
+}
+
+# rename_check --
+#   Takes a common text and a list of old texts; raises an error when an
+#   old text lacks the common text, so a mistyped table fails when the
+#   script loads. Returns nothing.
+proc rename_check {common olds} {
+    if {$common eq ""} {
+        return
+    }
+    foreach old $olds {
+        if {[string first $common $old] < 0} {
+            error "rename \"$old\" does not hold \"$common\""
+        }
+    }
+}
 
 # rename_block --
 #   Takes a common text and a flat list of old/new pairs; returns a table of
-#   one block. Raises an error when an old text lacks the common text, so a
-#   mistyped table fails when the script loads.
+#   one block.
 proc rename_block {common pairs} {
     if {[llength $pairs] % 2} {
         error "rename pairs not in twos under \"$common\""
     }
-    foreach {old new} $pairs {
-        if {$common ne "" && [string first $common $old] < 0} {
-            error "rename \"$old\" does not hold \"$common\""
-        }
-    }
+    rename_check $common [dict keys $pairs]
     list [list $common $pairs]
+}
+
+# rename_group --
+#   Takes a common text and a rename table whose old texts all hold it;
+#   returns a table of one block that tries the whole table only when the
+#   record holds the common text.
+proc rename_group {common table} {
+    rename_check $common [rename_olds $table]
+    list [list $common {} $table]
 }
 
 # rename_pattern --
@@ -172,11 +210,7 @@ proc rename_pattern {matrices tails} {
 # rename_count --
 #   Takes a rename table and returns its number of old/new pairs.
 proc rename_count {table} {
-    set n 0
-    foreach block $table {
-        incr n [expr {[llength [lindex $block 1]] / 2}]
-    }
-    return $n
+    llength [rename_olds $table]
 }
 
 # apply_renames --
@@ -188,7 +222,7 @@ proc apply_renames {list edit table} {
     upvar 1 $list rec
     set done 0
     foreach block $table {
-        lassign $block common pairs
+        lassign $block common pairs sub
         if {$common ne "" && [string first $common $rec] < 0} {
             continue
         }
@@ -197,8 +231,30 @@ proc apply_renames {list edit table} {
                 incr done [$edit rec $old $new]
             }
         }
+        if {$sub ne ""} {
+            incr done [apply_renames rec $edit $sub]
+        }
     }
     return $done
+}
+
+# tok_inserts --
+#   Takes a record variable name and pairs of a position and a list of
+#   tokens; inserts each list before its position (appending at or past the
+#   end), each position counted on the result of the insertion before, and
+#   renders the record once. Returns 1 when the record was changed, 0 when
+#   it cannot be read as a list.
+proc tok_inserts {varName args} {
+    upvar 1 $varName rec
+    if {[catch {llength $rec}]} {
+        return 0
+    }
+    set elems $rec
+    foreach {pos toks} $args {
+        set elems [linsert $elems $pos {*}$toks]
+    }
+    set rec [canon_list $elems]
+    return 1
 }
 
 # type_set --

@@ -38,8 +38,8 @@ set StdVwCfgClasses {
     #StatsVwCfg #VidMonVwCfg #ZernVwCfg
 }
 set StdVwCfgSet [type_set $StdVwCfgClasses]
-# The seventeen fields of 7.8.1: one before token 13, sixteen before the
-# former token 23.
+# The seventeen fields of 7.8.1: one before token 13, then sixteen before
+# token 24 of the result (the former token 23).
 set stdvw78_fields {@0 @0 @0 @0 i0 i0 i0 i0 l0 l0 l0 l0 d0 d0 d0 d0}
 
 # reset_panel_button --
@@ -168,8 +168,7 @@ proc fixapp7.8 {list} {
     set type [rec_type $l]
     if {[dict exists $StdVwCfgSet $type]
             && [string index [rec_tok $l 14] 0] eq "l"} {
-        tok_insert l 13 @0
-        tok_insert l 24 {*}$stdvw78_fields
+        tok_inserts l 13 @0 24 $stdvw78_fields
     }
     if {$type eq "#AppVwCfg"} {
         FixVersion l 7 8 7 8 1

@@ -27,14 +27,14 @@ set phase_matrices_ftp [concat {*}[lmap group {A B C D} {
 }]]
 
 # Block 1, every application: side P under each common matrix, then side A.
-set rename_tables(7.8.1,common) [concat \
+set rename_tables(7.8.1,common) [rename_group D_REF_TST_MAT/D_PH_TST_MAT [concat \
     [rename_pattern $phase_matrices_common $aperture781_p] \
-    [rename_pattern $phase_matrices_common $aperture781_a]]
+    [rename_pattern $phase_matrices_common $aperture781_a]]]
 # Blocks 2 and 3: both sides under each matrix in turn.
-set rename_tables(7.8.1,TessalineApp) [rename_pattern $phase_matrices_tessaline \
-    [concat $aperture781_p $aperture781_a]]
-set rename_tables(7.8.1,FTPApp) [rename_pattern $phase_matrices_ftp \
-    [concat $aperture781_p $aperture781_a]]
+set rename_tables(7.8.1,TessalineApp) [rename_group _PH_TST_MAT/ [rename_pattern \
+    $phase_matrices_tessaline [concat $aperture781_p $aperture781_a]]]
+set rename_tables(7.8.1,FTPApp) [rename_group D_PH_REF_TST_ [rename_pattern \
+    $phase_matrices_ftp [concat $aperture781_p $aperture781_a]]]
 
 # Radius-scale parameters of 7.10 (no trailing blank: a longer name that
 # begins with one of these is moved as well).

@@ -42,14 +42,14 @@ proc rename_table710 {aperture_matrices clip_matrices} {
         [rename_pattern $clip_matrices $clip710_a]
 }
 
-set rename_tables(7.10.0,common) [rename_table710 $phase_matrices_common \
-    $phase_matrices_common]
+set rename_tables(7.10.0,common) [rename_group D_REF_TST_MAT/D_PH_TST_MAT \
+    [rename_table710 $phase_matrices_common $phase_matrices_common]]
 # Tessaline applications list their two matrices in one order for the
 # aperture rows and in the other for the clip rows.
-set rename_tables(7.10.0,TessalineApp) [rename_table710 \
-    [lreverse $phase_matrices_tessaline] $phase_matrices_tessaline]
-set rename_tables(7.10.0,FTPApp) [rename_table710 $phase_matrices_ftp \
-    $phase_matrices_ftp]
+set rename_tables(7.10.0,TessalineApp) [rename_group _PH_TST_MAT/ \
+    [rename_table710 [lreverse $phase_matrices_tessaline] $phase_matrices_tessaline]]
+set rename_tables(7.10.0,FTPApp) [rename_group D_PH_REF_TST_ \
+    [rename_table710 $phase_matrices_ftp $phase_matrices_ftp]]
 
 register_step 7.10.0 {#CharString #AppVwCfg}
 # fixapp7.10.0 --

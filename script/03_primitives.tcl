@@ -31,16 +31,16 @@ proc patch_path {list oldpath newpath} {
 #   difference in length. The tokens after the length token keep their text
 #   character for character apart from that one replacement. Returns 1 when
 #   the record changed, else 0. A record that cannot be read as a list, has
-#   a length token that is not "i" and a decimal number, or holds the old
+#   a length token that is not a tag and a decimal number, or holds the old
 #   text only in its first three tokens, is left as it is.
 proc modify_path {list oldpath newpath} {
     upvar 1 $list rec
     if {[string first $oldpath $rec] < 0 || [rec_len $rec] < 4} {
         return 0
     }
-    set lentok [lindex $rec 2]
-    if {![regexp {^i[+-]?[0-9]+$} $lentok] ||
-            [scan [string range $lentok 1 end] %d oldlen] != 1} {
+    # The length is token 2 without its tag, read as a decimal number.
+    if {![regexp {^.([+-]?[0-9]+)$} [lindex $rec 2] -> digits]
+            || [scan $digits %d oldlen] != 1} {
         return 0
     }
     set tail [canon_list [lrange $rec 3 end]]

@@ -153,6 +153,8 @@ int Et_FormatEvalV(const char *label, int line, const char *types, va_list ap) {
     build(text, types, pass);
     va_end(pass);
 
+    // return, break and continue reach the caller as they are.
+    Tcl_AllowExceptions(Et_Interp);
     int code = Tcl_EvalEx(Et_Interp, text, -1, TCL_EVAL_GLOBAL);
     if (et_trace_flag) echo(text);
     if (code == TCL_ERROR) report(label, line + Tcl_GetErrorLine(Et_Interp) - 1);

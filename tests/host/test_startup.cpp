@@ -1,0 +1,85 @@
+// Start-up of the main interpreter without a display: the variables the
+// host sets, the library statements and headless mode.
+#include <gtest/gtest.h>
+
+#include "interp.h"
+#include "startup.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+class AppInit : public testing::Test {
+protected:
+    void SetUp() override {
+        if (const char *d = std::getenv("DISPLAY")) saved_display_ = d;
+        unsetenv("DISPLAY");
+    }
+    void TearDown() override {
+        if (!saved_display_.empty()) setenv("DISPLAY", saved_display_.c_str(), 1);
+        Tcl_DeleteInterp(Et_Interp);
+        Et_Interp = nullptr;
+        Et_Headless = false;
+    }
+    std::string eval(const char *script) {
+        Tcl_Eval(Et_Interp, script);
+        return Tcl_GetStringResult(Et_Interp);
+    }
+    void init(std::initializer_list<const char *> args) {
+        argv_.clear();
+        for (const char *a : args) argv_.push_back(const_cast<char *>(a));
+        argv_.push_back(nullptr);
+        testing::internal::CaptureStderr();
+        Et_AppInit(static_cast<int>(args.size()), argv_.data());
+        stderr_ = testing::internal::GetCapturedStderr();
+    }
+    std::string saved_display_;
+    std::vector<char *> argv_;
+    std::string stderr_;
+};
+
+TEST_F(AppInit, SetsArgumentsAndLeavesNoErrors) {
+    init({"/opt/my $app [x]/conv.exe", "one", "two words"});
+    EXPECT_EQ(stderr_, "");
+    EXPECT_EQ(eval("set argc"), "2");
+    EXPECT_EQ(eval("set argv"), "one {two words}");
+    // Dollar signs and brackets in the path are kept literally.
+    EXPECT_EQ(eval("set argv0"), "/opt/my $app [x]/conv.exe");
+    EXPECT_EQ(eval("set cmd_name"), "conv.exe");
+    EXPECT_EQ(eval("set cmd_dir"), "/opt/my $app [x]");
+    EXPECT_EQ(eval("list $tcl_interactive $Win32 $norvane_headless"), "0 1 1");
+}
+
+TEST_F(AppInit, LibraryStatementsLeaveNothingThatReadsTheDisk) {
+    init({"/nonexistent/conv"});
+    EXPECT_EQ(eval("list [info library] $tk_library $tcl_library"), "{} {} {}");
+    EXPECT_EQ(eval("list [info procs init] [init] [info procs tkInit]"), "init {} tkInit");
+    EXPECT_EQ(eval("set et_trace_flag"), "0");
+    EXPECT_EQ(eval("set et_trace_flag 1; set x $et_trace_flag"), "1");
+    EXPECT_EQ(et_trace_flag, 1);
+    et_trace_flag = 0;
+}
+
+TEST_F(AppInit, ReadableProgramPathNeedsNoPath) {
+    // With argv0 a readable file PATH is never read: an unset PATH is no
+    // error. The test binary itself is such a file.
+    std::string self = "/proc/self/exe";
+    std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+    unsetenv("PATH");
+    init({self.c_str()});
+    setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(stderr_, "");
+    EXPECT_EQ(eval("set cmd_dir"), "/proc/self");
+}
+
+TEST_F(AppInit, ProgramFoundOnThePathGivesItsFolder) {
+    // argv0 is not a file: the first PATH entry holding cmd_name wins.
+    std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+    setenv("PATH", "/nonexistent:/bin:/usr/bin", 1);
+    init({"nowhere/sh"});
+    setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(eval("set cmd_dir"), "/bin");
+}
+
+} // namespace

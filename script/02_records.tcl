@@ -70,6 +70,14 @@ proc canon_elem {e} {
 #   Takes a list of element values and returns the record text: each
 #   element in canonical form, joined by single spaces.
 proc canon_list {elems} {
+    # Most records hold only plain tokens: their joined text is already
+    # the canonical form.
+    set text [join $elems " "]
+    if {![regexp {[][{}"$;\\\t\n\r\v\f]} $text]
+            && [regexp -all " " $text] == [llength $elems] - 1
+            && [lsearch -exact $elems ""] < 0} {
+        return $text
+    }
     join [lmap e $elems {canon_elem $e}] " "
 }
 

@@ -388,7 +388,8 @@ proc keep_file_attributes {new old} {
 #   Takes a file name as given and the bytes to store; writes them to a
 #   new file in the same folder and renames it over the file (the target
 #   of a symbolic link), so the file is either fully replaced or left as
-#   it was. Raises an error with a clear message when the write fails.
+#   it was. Raises an error with a clear message and the error code
+#   {NORVANE WRITE} when the write fails.
 proc replace_file {name data} {
     set target [link_target [safe_path $name]]
     set tmp ""
@@ -410,7 +411,8 @@ proc replace_file {name data} {
             catch {file delete -- $tmp}
         }
         set reason [os_reason $msg [dict get $opts -errorcode]]
-        return -code error "$name could not be written: $reason"
+        return -code error -errorcode {NORVANE WRITE} \
+            "$name could not be written: $reason"
     }
     return
 }

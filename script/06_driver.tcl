@@ -283,8 +283,16 @@ proc check_and_process {file} {
     }
     output_str "\nProcessing file $file "
     if {[catch {process_file $file} msg opts]} {
-        if {[dict get $opts -errorcode] ne {NORVANE REPORTED}} {
-            append_user_msg "$file could not be converted: $msg"
+        # A version mismatch has queued its message already; a failed
+        # write says what it is about itself.
+        switch -- [dict get $opts -errorcode] {
+            {NORVANE REPORTED} {}
+            {NORVANE WRITE} {
+                append_user_msg $msg
+            }
+            default {
+                append_user_msg "$file could not be converted: $msg"
+            }
         }
         incr num_files_cant_conv
     }

@@ -3,6 +3,7 @@
 #   make            build build/Norvane
 #   make test       everything through ctest (starts its own Xvfb)
 #   make demo       convert copies of examples/ in a scratch folder
+#   make bench      conversion times, start-up time and peak memory
 #   make asan       build and test with -fsanitize=address,undefined in build-asan/
 #   make clean
 
@@ -12,7 +13,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES = build-essential cmake tcl8.6-dev tk8.6-dev googletest libgtest-dev \
            xvfb x11-utils xdotool imagemagick strace
 
-.PHONY: all deps configure build test demo asan clean
+.PHONY: all deps configure build test demo bench asan clean
 
 all: build
 
@@ -36,6 +37,9 @@ test: build
 
 demo: build
 	NORVANE_EXE=$(CURDIR)/$(BUILD)/Norvane examples/demo.sh
+
+bench: build
+	tclsh bench/run.tcl $(BUILD)/Norvane $(BUILD)/bench
 
 asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DNORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug

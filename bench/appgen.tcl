@@ -785,3 +785,40 @@ proc appgen::build_units {ver apptype start units} {
     }
     return $lines
 }
+
+# appgen::read_lines --
+#   Takes a file name; returns its lines (line feeds only, bytes kept).
+proc appgen::read_lines {name} {
+    set f [open $name]
+    fconfigure $f -translation lf -encoding iso8859-1
+    set text [read $f]
+    close $f
+    return [split [string trimright $text \n] \n]
+}
+
+# appgen::resolved --
+#   Takes the lines of a file; returns its records from line 2 on, each
+#   with every reference replaced by what it names (the text of a string
+#   record, else the type of the record), sorted. Two files whose records
+#   hold the same values and name the same things give the same result,
+#   wherever their records stand.
+proc appgen::resolved {lines} {
+    set out {}
+    foreach l [lrange $lines 2 end] {
+        set toks {}
+        foreach t [split $l " "] {
+            if {[regexp {^@([1-9][0-9]*)$} $t -> n]} {
+                set target [lindex $lines $n]
+                set q [string first \" $target]
+                if {[string match {0 #CharString *} $target] && $q > 0} {
+                    set t "\[[string range $target [expr {$q + 1}] end]\]"
+                } else {
+                    set t "<[lindex [split $target " "] 1]>"
+                }
+            }
+            lappend toks $t
+        }
+        lappend out [join $toks " "]
+    }
+    return [lsort $out]
+}

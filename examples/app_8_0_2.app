@@ -20,4 +20,4 @@
 0 #ExecVwCfg @0 @0 @0 i68 i233 i200 i120 c1 c0 @0 c0 c0 l65536 i0 @0 
 0 #ScriptVwCfg @0 @0 @0 i247 i105 i200 i120 c1 c0 @0 c0 c0 l65536 i2 @0 
 0 #D2PlotVwCfg @0 @0 @0 i335 i93 i200 i120 c1 c0 @0 c0 @0 c0 l65536 c1 i1 c0 i2 c1 c0 l262148 l1310748 @0 @0 @0 @0 i0 i0 i0 i0 l0 l0 l0 l0 d0 d0 d0 d0 i0 i2 i250 c0 d1.5 i12 d0 i0 i0 i12 d12.5 d0 i1 d12.5 d12.5 d12.5 i0 c1 i12 c1 i250 c1 i12 d0 i0 i0 d0 i0 i0 i1 i0 i0 
-0 #CCPlotVwCfg @0 @0 @0 i96 i211 i200 i120 c1 c0 @0 c0 @0 c0 l65536 i0 d0 i1 i2 c1 c0 l262148 l1310748 @0 @0 @0 @0 i0 i0 i0 i0 l0 l0 l0 l0 d0 d0 d0 d0 i1 c1 d0 c0 d12.5 d1.5 i1 d0.25 c1 i12 i0 i1 d1.5 d0.25 i12 d12.5 c0 i2 d1.5 d0.25 c1 c0 i12 i1 i0 d0.25 i0 d0 i0 i0 i1 i0 i0 i1 
+0 #CCPlotVwCfg @0 @0 @0 i96 i211 i200 i120 c1 c0 @0 c0 @0 c0 l65536 i0 d0 i1 i2 c1 c0 l262148 l1310748 @0 @0 @0 @0 i0 i0 i0 i0 l0 l0 l0 l0 d0 d0 d0 d0 i1 c1 d0 c0 d12.5 d1.5 i1 d0.25 c1 i12 i0 i1 d1.5 d0.25 i12 d12.5 c0 i2 d1.5 d0.25 c1 c0 i12 i1 i0 i0 d0 i0 i0 i1 i0 i0 d0.25 i1 

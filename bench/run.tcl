@@ -1,0 +1,160 @@
+# Conversion benchmark. Usage: tclsh bench/run.tcl ?program? ?folder?
+#   program  the Norvane executable (default build/Norvane)
+#   folder   where the generated files go (default build/bench)
+# Environment: BENCH_RUNS (timed runs per case, median taken; default 3),
+# BENCH_SIZES (record counts; default "10000 100000").
+#
+# Generates application files of N records at 8.3.2 and at 6.5.0, converts
+# a fresh copy of each headless, and prints one table: records, MB and
+# seconds of the one-step (8.3.2) and all-steps (6.5.0) conversions, their
+# ratio, the scaling from the smallest to the largest N, the start-up time
+# with no files (median of 10) and the peak resident memory of the largest
+# runs.
+
+set here [file dirname [file normalize [info script]]]
+source [file join $here appgen.tcl]
+
+set exe [file normalize [expr {$argc > 0 ? [lindex $argv 0] : [file join $here .. build Norvane]}]]
+set dir [file normalize [expr {$argc > 1 ? [lindex $argv 1] : [file join $here .. build bench]}]]
+set runs [expr {[info exists env(BENCH_RUNS)] ? $env(BENCH_RUNS) : 3}]
+set sizes [expr {[info exists env(BENCH_SIZES)] ? $env(BENCH_SIZES) : {10000 100000}}]
+set cases {{8.3.2 "8.3.2 -> 8.3.3"} {6.5.0 "6.5.0 -> 8.3.3"}}
+# The program decides on headless output when there is no display.
+unset -nocomplain env(DISPLAY)
+
+if {![file executable $exe]} {
+    puts stderr "bench: $exe is not built (run make first)"
+    exit 1
+}
+file mkdir $dir
+cd $dir
+set timecmd [expr {[file executable /usr/bin/time] ? "/usr/bin/time" : ""}]
+
+# median --
+#   Takes a list of numbers; returns their median (the lower middle one
+#   for an even count).
+proc median {nums} {
+    set s [lsort -real $nums]
+    return [lindex $s [expr {([llength $s] - 1) / 2}]]
+}
+
+# run_once --
+#   Takes a working folder and the program's arguments; runs the program
+#   there headless and returns {seconds peak-kB output status}. The peak
+#   is "" when /usr/bin/time is not installed.
+proc run_once {wd args} {
+    global exe timecmd
+    set cmd [list $exe {*}$args]
+    if {$timecmd ne ""} {
+        set cmd [list $timecmd -f "%M" -o [file join $wd .rss] {*}$cmd]
+    }
+    set t0 [clock microseconds]
+    set status 0
+    if {[catch {exec {*}$cmd 2>@1} out opts]} {
+        set status [lindex [dict get $opts -errorcode] end]
+    }
+    set secs [expr {([clock microseconds] - $t0) / 1e6}]
+    set kb ""
+    if {$timecmd ne ""} {
+        set f [open [file join $wd .rss]]
+        set kb [string trim [lindex [split [read $f] \n] end-1]]
+        close $f
+    }
+    return [list $secs $kb $out $status]
+}
+
+# convert --
+#   Takes the file to convert; converts a fresh copy of it `runs` times and
+#   returns {median-seconds max-peak-kB}. Stops the benchmark when a run
+#   does not end with the file converted to 8.3.3.
+proc convert {src} {
+    global runs dir
+    set work [file join $dir work.app]
+    set times {}
+    set peak 0
+    for {set r 0} {$r < $runs} {incr r} {
+        file copy -force $src $work
+        lassign [run_once $dir work.app] secs kb out status
+        if {$status != 0 || ![string match "*Created version 8.3.3*" $out]} {
+            puts stderr "bench: converting [file tail $src] failed (status $status):\n$out"
+            exit 1
+        }
+        lappend times $secs
+        if {$kb ne "" && $kb > $peak} {
+            set peak $kb
+        }
+    }
+    file delete $work
+    return [list [median $times] $peak]
+}
+
+set results {}
+foreach n $sizes {
+    foreach c $cases {
+        lassign $c ver label
+        set src [file join $dir bench_${ver}_$n.app]
+        set lines [appgen::build $ver $n SurfaceApp 1]
+        appgen::write $src $lines
+        lassign [convert $src] secs peak
+        dict set results $n $ver [dict create records [llength $lines] \
+            bytes [file size $src] secs $secs peak $peak]
+    }
+}
+
+set starts {}
+for {set r 0} {$r < 10} {incr r} {
+    lappend starts [lindex [run_once $dir] 0]
+}
+set startup [median $starts]
+
+# Machine and date.
+set cpu unknown
+if {![catch {open /proc/cpuinfo} f]} {
+    foreach line [split [read $f] \n] {
+        if {[regexp {^model name\s*:\s*(.*)$} $line -> cpu]} {
+            break
+        }
+    }
+    close $f
+}
+set cores [expr {[catch {exec nproc} c] ? "?" : $c}]
+
+puts "Norvane conversion benchmark, [clock format [clock seconds] -format {%Y-%m-%d %H:%M} -gmt 1] UTC"
+puts "Machine: $cores cores, $cpu; median of $runs runs per case, headless"
+puts ""
+puts [format "%-16s %9s %9s %8s %9s" conversion N records MB seconds]
+foreach n $sizes {
+    foreach c $cases {
+        lassign $c ver label
+        set d [dict get $results $n $ver]
+        puts [format "%-16s %9d %9d %8.2f %9.3f" $label $n [dict get $d records] \
+            [expr {[dict get $d bytes] / 1e6}] [dict get $d secs]]
+    }
+}
+puts ""
+set lo [lindex $sizes 0]
+set hi [lindex $sizes end]
+foreach n $sizes {
+    set r [expr {[dict get $results $n 6.5.0 secs] / [dict get $results $n 8.3.2 secs]}]
+    puts [format "all steps / one step, N = %-7d %6.2f   (target <= 2.5 at N = 100000)" $n $r]
+}
+if {$lo != $hi} {
+    foreach c $cases {
+        lassign $c ver label
+        set r [expr {[dict get $results $hi $ver secs] / [dict get $results $lo $ver secs]}]
+        puts [format "N = %d / N = %d, %-15s %6.2f   (target <= 11)" $hi $lo $label $r]
+    }
+}
+puts [format "start-up with no files (median of 10): %.0f ms   (target <= 150)" \
+    [expr {$startup * 1000}]]
+foreach c $cases {
+    lassign $c ver label
+    set d [dict get $results $hi $ver]
+    if {[dict get $d peak] eq "" || [dict get $d peak] == 0} {
+        puts "peak memory: /usr/bin/time is not installed"
+        break
+    }
+    set mb [expr {[dict get $d peak] * 1024 / 1e6}]
+    puts [format "peak memory, N = %d, %s: %.1f MB = %.1f x file size   (target <= 20)" \
+        $hi $label $mb [expr {[dict get $d peak] * 1024.0 / [dict get $d bytes]}]]
+}

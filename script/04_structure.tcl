@@ -31,6 +31,36 @@ proc ref_value {tok} {
     dec_value $digits
 }
 
+# refs_above_pattern --
+#   Takes a line number n and returns a regular expression that finds, in
+#   a record text, "@" and a decimal number greater than n (leading zeros
+#   allowed). A record in which it finds nothing, and which holds no
+#   backslash, has no reference above n, so a pass over the table skips it
+#   without reading it as a list.
+proc refs_above_pattern {n} {
+    set n [dec_value $n]
+    set d [string length $n]
+    set alts [list "\[1-9\]\[0-9\]{$d,}"]
+    for {set i 0} {$i < $d} {incr i} {
+        set c [string index $n $i]
+        if {$c < 9} {
+            set rest [expr {$d - $i - 1}]
+            set tail [expr {$rest ? "\[0-9\]{$rest}" : ""}]
+            lappend alts "[string range $n 0 $i-1]\[[expr {$c + 1}]-9\]$tail"
+        }
+    }
+    return "@0*(?:[join $alts |])(?!\[0-9\])"
+}
+
+# may_hold --
+#   Takes a record text and a pattern of refs_above_pattern (or any other
+#   pattern for reference texts); returns 1 when the text may hold such a
+#   reference read as a list: the pattern is found, or the text holds a
+#   backslash, which could hide one.
+proc may_hold {text pattern} {
+    expr {[regexp $pattern $text] || [string first \\ $text] >= 0}
+}
+
 # rec_refs --
 #   Takes a record text and returns the line numbers of its reference
 #   tokens in token order; empty when the text cannot be read as a list.
@@ -147,10 +177,11 @@ proc remove_lines {first last} {
 #   nothing.
 proc renumber_refs {after delta} {
     global app
+    set above [refs_above_pattern $after]
     set cnt $app(cnt)
     for {set i 0} {$i < $cnt} {incr i} {
-        if {![info exists app(l,$i)] || [string first @ $app(l,$i)] < 0 ||
-                [info exists app(q,$i)]} {
+        if {![info exists app(l,$i)] || [info exists app(q,$i)] ||
+                ![may_hold $app(l,$i) $above]} {
             continue
         }
         set rec $app(l,$i)
@@ -190,8 +221,10 @@ proc join_values {text values} {
 #   a reference to x, or -1 when there is none.
 proc first_referrer {x} {
     global app
+    set to_x "@0*[dec_value $x](?!\[0-9\])"
     for {set i 0} {$i < $x} {incr i} {
         if {[info exists app(l,$i)] && ![info exists app(q,$i)] &&
+                [may_hold $app(l,$i) $to_x] &&
                 [lsearch -exact -integer [rec_refs $app(l,$i)] $x] >= 0} {
             return $i
         }
@@ -209,10 +242,11 @@ proc first_referrer {x} {
 #   is an "#OrdCltn", counted one entry less (token 4). Returns nothing.
 proc close_refs {v} {
     global app
+    set from_v [refs_above_pattern [expr {$v - 1}]]
     set cnt $app(cnt)
     for {set x 0} {$x < $cnt} {incr x} {
-        if {![info exists app(l,$x)] || [string first @ $app(l,$x)] < 0 ||
-                [info exists app(q,$x)]} {
+        if {![info exists app(l,$x)] || [info exists app(q,$x)] ||
+                ![may_hold $app(l,$x) $from_v]} {
             continue
         }
         set rec $app(l,$x)

@@ -9,7 +9,8 @@ enum Et_StoreKind {
     Et_StorePackage,    // a package script the toolkit asks for (msgcat)
     Et_StoreTcl,        // a Tcl library script
     Et_StoreTkStartup,  // the toolkit start-up script, a host statement
-    Et_StoreTk          // a toolkit library script
+    Et_StoreTk,         // a toolkit library script
+    Et_StoreFile        // a script the toolkit's scripts source by name
 };
 
 struct Et_StoreEntry {

@@ -365,23 +365,30 @@ proc main {argv} {
         if {$line eq "" || [string index $line 0] eq "#"} { continue }
         lassign $line kind name src
         if {[dict exists $overrides $name]} {
-            set file [dict get $overrides $name]
-        } else {
-            lassign [split $src /] root
-            set pattern [file join [dict get $dirs $root] {*}[lrange [split $src /] 1 end]]
-            set matches [lsort [glob -nocomplain $pattern]]
-            if {![llength $matches]} {
-                puts stderr "gen_store: no library file for $name ($pattern)"
-                exit 1
-            }
-            set file [lindex $matches end]
+            lappend entries [list $kind $name [read_text [dict get $overrides $name] utf-8]]
+            continue
         }
-        lappend entries [list $kind $name [read_text $file utf-8]]
+        lassign [split $src /] root
+        set pattern [file join [dict get $dirs $root] {*}[lrange [split $src /] 1 end]]
+        set matches [lsort [glob -nocomplain $pattern]]
+        if {![llength $matches]} {
+            puts stderr "gen_store: no library file for $name ($pattern)"
+            exit 1
+        }
+        if {[string first * $name] < 0} {
+            # One entry: the last match (the newest version of a module).
+            set matches [lrange $matches end end]
+        }
+        foreach file $matches {
+            set entry [string map [list * [file tail $file]] $name]
+            lappend entries [list $kind $entry [read_text $file utf-8]]
+        }
     }
     close $mf
 
     set kinds {app Et_StoreApp init Et_StoreInit pkg Et_StorePackage
-               tcl Et_StoreTcl tkup Et_StoreTkStartup tk Et_StoreTk}
+               tcl Et_StoreTcl tkup Et_StoreTkStartup tk Et_StoreTk
+               file Et_StoreFile}
     set out "// Generated at build time from the application script and the\n"
     append out "// installed Tcl/Tk library scripts. Do not edit.\n"
     append out "#include \"store.h\"\n\nnamespace {\n\n"
@@ -395,7 +402,7 @@ proc main {argv} {
             exit 1
         }
         if {[dict exists $opts -dump]} {
-            set d [open [file join [dict get $opts -dump] $name] w]
+            set d [open [file join [dict get $opts -dump] [string map {/ _} $name]] w]
             fconfigure $d -translation lf -encoding utf-8
             puts -nonewline $d $stored
             close $d
@@ -417,4 +424,7 @@ proc main {argv} {
     file rename -force $tmp $file
 }
 
-main $argv
+# Run as a program (tests source this file for strip::stored_form alone).
+if {[info exists argv0] && [file tail [info script]] eq [file tail $argv0]} {
+    main $argv
+}

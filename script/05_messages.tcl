@@ -37,11 +37,11 @@ proc has_window {} {
 # create_window --
 #   Takes nothing; builds the message window: the text area with its
 #   scroll bar and the Close button, titled window_title. Closing the
-#   window ends the process as Close does. Without a window it does
-#   nothing. Returns nothing.
+#   window ends the process as Close does. Without a window, or when the
+#   window is already built, it does nothing. Returns nothing.
 proc create_window {} {
     global window_title message_font message_font_fallback
-    if {![has_window]} {
+    if {![has_window] || [winfo exists .f]} {
         return
     }
     frame .f -relief flat

@@ -74,7 +74,8 @@ proc canon_list {elems} {
     # the canonical form.
     set text [join $elems " "]
     if {![regexp {[][{}"$;\\\t\n\r\v\f]} $text]
-            && [regexp -all " " $text] == [llength $elems] - 1
+            && [string length $text] - [string length [string map {" " ""} $text]]
+               == [llength $elems] - 1
             && [lsearch -exact $elems ""] < 0} {
         return $text
     }
@@ -118,6 +119,12 @@ proc rec_len {text} {
 #   Takes a record text and returns its type, token 1. A text that cannot
 #   be read as a list gives its second whitespace-separated word.
 proc rec_type {text} {
+    # Plain first words are read without parsing the whole record as a
+    # list (which takes time and keeps every token in memory).
+    if {[string is ascii $text] && [scan $text "%s %s" first type] == 2 &&
+            ![regexp {[{}"\\]} $first$type]} {
+        return $type
+    }
     if {[catch {lindex $text 1} type]} {
         set type [lindex [regexp -all -inline {[^ \t\n\r\v\f]+} $text] 1]
     }

@@ -53,7 +53,7 @@ proc register_step {ver types} {
 #   record of the table from line 1 up to the count taken before the pass.
 #   Returns 1 when the step was applied and 0 when it was refused.
 proc process_fix {fixapp_ver} {
-    global app cur_index
+    global app cur_index norvane_fast_steps
     set cur_ver [AppVersion]
     set cur_xy [join [lrange [split $cur_ver .] 0 1] .]
     if {[compare_versions $cur_ver $fixapp_ver] != 0 &&
@@ -62,6 +62,10 @@ proc process_fix {fixapp_ver} {
         return 0
     }
     set count $app(cnt)
+    if {$norvane_fast_steps} {
+        visit_records $fixapp_ver $count
+        return 1
+    }
     for {set i 1} {$i < $count} {incr i} {
         if {[info exists app(l,$i)]} {
             set cur_index $i

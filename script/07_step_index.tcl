@@ -1,0 +1,218 @@
+# Record index by type, so that a step visits only the records of the types
+# it has rules for.
+#
+# Every step registers the record types (glob patterns) its rules can
+# change or react to (register_step). A record of any other type passes a
+# step unchanged, so calling the step for it can be left out. The index
+# keeps, for each record type, the lines that hold records of that type;
+# a step's pass visits those lines in ascending order, exactly as the plain
+# loop over all lines would reach them.
+#
+# Steps change records while a pass runs: the record passed in, other
+# records (a collection's count, a control converted elsewhere), whole
+# stretches of lines (lines opened or removed, references renumbered) and
+# records added at the end. Every line of the table carries a trace that
+# notes it when it is written or unset, by name or through a variable bound
+# to it (as steps and token edits do). After each visit the noted lines are
+# indexed again; a line not yet visited in this pass that now holds a
+# record of a type the step has rules for joins the lines still to visit.
+# When a visit changed the number of lines (lines opened or removed,
+# records added) or wrote many of them, the rest of the pass goes line by
+# line, reading the table as it is, and the index is built anew for the
+# next pass.
+
+# 1: steps visit only the records of their types; 0: every record, as the
+# plain loop over the table does (the two give the same files).
+set norvane_fast_steps 1
+
+# rec_index(<type>)    lines once indexed with that type (a line whose type
+#                      changed since stays listed; rec_line_type decides)
+# rec_line_type(<n>)   the type line n had when it was last indexed
+# rec_traced(<n>)      set when line n carries its trace
+# rec_dirty            lines written or unset since they were last indexed
+# rec_index_ok         1 while the index describes the table's lines
+set rec_dirty {}
+set rec_index_ok 0
+
+# A visit that wrote more lines than this makes the rest of the pass go
+# line by line.
+set rec_scan_limit 64
+
+# index_line_note --
+#   Trace on one line of the table: takes the line, then the trace's own
+#   arguments (names and operation). Notes the line as written; a line
+#   unset loses its trace.
+proc index_line_note {n name1 name2 op} {
+    global rec_dirty rec_traced
+    lappend rec_dirty $n
+    if {$op eq "unset"} {
+        unset -nocomplain rec_traced($n)
+    }
+    return
+}
+
+# index_trace_line --
+#   Takes a line of the table that exists; puts the trace on it unless it
+#   has one. Returns nothing.
+proc index_trace_line {n} {
+    global rec_traced
+    if {![info exists rec_traced($n)]} {
+        trace add variable ::app(l,$n) {write unset} [list index_line_note $n]
+        set rec_traced($n) 1
+    }
+    return
+}
+
+# index_is_current --
+#   Returns 1 when the index was built for the table now loaded: its
+#   header line still carries the trace (a table read anew has none).
+proc index_is_current {} {
+    global rec_index_ok rec_traced
+    expr {$rec_index_ok && [info exists rec_traced(1)] &&
+          [trace info variable ::app(l,1)] ne ""}
+}
+
+# index_build --
+#   Takes nothing; indexes every line of the table by type and puts the
+#   traces in place. Returns nothing.
+proc index_build {} {
+    global app rec_index rec_line_type rec_traced rec_dirty rec_index_ok
+    array unset rec_index
+    array unset rec_line_type
+    if {![info exists rec_traced(1)] || [trace info variable ::app(l,1)] eq ""} {
+        # A new table: none of its lines carries a trace yet.
+        array unset rec_traced
+    }
+    set cnt $app(cnt)
+    for {set n 1} {$n < $cnt} {incr n} {
+        if {[info exists app(l,$n)]} {
+            set t [rec_type $app(l,$n)]
+            lappend rec_index($t) $n
+            set rec_line_type($n) $t
+            index_trace_line $n
+        }
+    }
+    set rec_dirty {}
+    set rec_index_ok 1
+    return
+}
+
+# index_update --
+#   Takes nothing; indexes again the lines written since they were last
+#   indexed (or the whole table, when it changed much or is new). Returns
+#   nothing.
+proc index_update {} {
+    global app rec_index rec_line_type rec_dirty
+    if {![index_is_current] || [llength $rec_dirty] > $app(cnt) / 4} {
+        index_build
+        return
+    }
+    set lines [lsort -integer -unique $rec_dirty]
+    set rec_dirty {}
+    foreach n $lines {
+        if {$n < 1} {
+            continue
+        }
+        if {![info exists app(l,$n)]} {
+            unset -nocomplain rec_line_type($n)
+            continue
+        }
+        index_trace_line $n
+        set t [rec_type $app(l,$n)]
+        if {![info exists rec_line_type($n)] || $rec_line_type($n) ne $t} {
+            lappend rec_index($t) $n
+            set rec_line_type($n) $t
+        }
+    }
+    return
+}
+
+# step_has_rule --
+#   Takes a step version and a record type; returns 1 when one of the
+#   step's type patterns matches the type.
+proc step_has_rule {ver type} {
+    global step_types step_rule_cache
+    if {![info exists step_rule_cache($ver,$type)]} {
+        set hit 0
+        foreach p $step_types($ver) {
+            if {[string match $p $type]} {
+                set hit 1
+                break
+            }
+        }
+        set step_rule_cache($ver,$type) $hit
+    }
+    return $step_rule_cache($ver,$type)
+}
+
+# index_lines --
+#   Takes a step version and the pass's count; returns in ascending order
+#   the lines below the count that hold records of the step's types.
+proc index_lines {ver count} {
+    global rec_index rec_line_type
+    set lines {}
+    foreach t [array names rec_index] {
+        if {![step_has_rule $ver $t]} {
+            continue
+        }
+        foreach n $rec_index($t) {
+            if {$n < $count && [info exists rec_line_type($n)] &&
+                    $rec_line_type($n) eq $t} {
+                lappend lines $n
+            }
+        }
+    }
+    lsort -integer -unique $lines
+}
+
+# visit_records --
+#   Takes a step version and the pass's count (app(cnt) when the pass
+#   began); calls the step "fixapp<version>" for every line from 1 to the
+#   count minus one that holds a record of one of the step's types, in
+#   ascending order, with cur_index set to the line. Returns nothing.
+proc visit_records {ver count} {
+    global app cur_index rec_dirty rec_scan_limit rec_index_ok
+    index_update
+    set todo [index_lines $ver $count]
+    set k 0
+    while {$k < [llength $todo]} {
+        set n [lindex $todo $k]
+        incr k
+        if {![info exists app(l,$n)]} {
+            continue
+        }
+        set cur_index $n
+        set cnt $app(cnt)
+        fixapp$ver app(l,$n)
+        if {[llength $rec_dirty] == 0} {
+            continue
+        }
+        if {$app(cnt) != $cnt || [llength $rec_dirty] > $rec_scan_limit} {
+            # Lines were moved or added: the lines still to visit are found
+            # by reading the table as it is now, and the next pass indexes
+            # it anew.
+            set rec_index_ok 0
+            for {set i [expr {$n + 1}]} {$i < $count} {incr i} {
+                if {[info exists app(l,$i)] &&
+                        [step_has_rule $ver [rec_type $app(l,$i)]]} {
+                    set cur_index $i
+                    fixapp$ver app(l,$i)
+                }
+            }
+            return
+        }
+        set later {}
+        foreach i $rec_dirty {
+            if {$i > $n && $i < $count && [info exists app(l,$i)] &&
+                    [step_has_rule $ver [rec_type $app(l,$i)]]} {
+                lappend later $i
+            }
+        }
+        index_update
+        if {[llength $later]} {
+            set todo [lsort -integer -unique [concat $later [lrange $todo $k end]]]
+            set k 0
+        }
+    }
+    return
+}

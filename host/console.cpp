@@ -260,4 +260,15 @@ extern "C" void Et_MainWindowEvent(ClientData clientData, XEvent *eventPtr) {
   if (!Usable(consoleInterp)) return;
   Hold hold(consoleInterp);
   Tcl_EvalEx(consoleInterp, "tkConsoleExit", -1, TCL_EVAL_GLOBAL);
+  // The console's window must go with the main window, or the event loop
+  // would wait for it (withdrawn, out of the user's reach) for ever: close
+  // it here when the console script could not.
+  if (!Tcl_InterpDeleted(consoleInterp)) {
+    Tk_Window consoleWindow = Tk_MainWindow(consoleInterp);
+    if (consoleWindow != nullptr) {
+      Tk_DestroyWindow(consoleWindow);
+    } else {
+      Tcl_ResetResult(consoleInterp);
+    }
+  }
 }

@@ -268,6 +268,15 @@ TEST_F(ConsoleTest, ConsoleExitFromTheScriptClosesTheConsoleWindow) {
   EXPECT_EQ(before - 2, Tk_GetNumMainWindows());
 }
 
+TEST_F(ConsoleTest, ConsoleWindowGoesWithTheMainWindowEvenWhenConsoleExitFails) {
+  // A console script that failed leaves no working tkConsoleExit; the
+  // console's window must still go, or the event loop would never end.
+  Con("rename tkConsoleExit {}; proc tkConsoleExit {} { error broken }");
+  int before = Tk_GetNumMainWindows();
+  Main("destroy .");
+  EXPECT_EQ(before - 2, Tk_GetNumMainWindows());
+}
+
 TEST_F(ConsoleTest, ConsoleGoesWithItsCommandWhateverWasEvaluatedBefore) {
   // Every path through both commands releases what it held: afterwards
   // deleting the `console` command frees the console interpreter, which

@@ -122,17 +122,7 @@ set repair71_zrange {
     #FcPlotVwCfg {37 {35 37}}
 }
 
-register_step 6.5 {#AppVwCfg}
-# fixapp6.5 --
-#   Upgrade step 6.5 to 6.6.0. Takes the name of a record variable; only
-#   the header changes. Returns nothing.
-proc fixapp6.5 {list} {
-    upvar 1 $list l
-    if {[rec_type $l] eq "#AppVwCfg"} {
-        FixVersion l 6 5 6 6 0
-    }
-    return
-}
+header_step 6.5 {6 5} {6 6 0}
 
 register_step 6.6 [list #CharString #AppVwCfg {*}$app66list]
 # fixapp6.6 --
@@ -156,17 +146,7 @@ proc fixapp6.6 {list} {
     return
 }
 
-register_step 6.7 {#AppVwCfg}
-# fixapp6.7 --
-#   Upgrade step 6.7 to 7.0.0. Takes the name of a record variable; only
-#   the header changes. Returns nothing.
-proc fixapp6.7 {list} {
-    upvar 1 $list l
-    if {[rec_type $l] eq "#AppVwCfg"} {
-        FixVersion l 6 7 7 0 0
-    }
-    return
-}
+header_step 6.7 {6 7} {7 0 0}
 
 register_step 7.0 {#AnnotVwCfg #NumPC #AppVwCfg}
 # fixapp7.0 --

@@ -173,14 +173,4 @@ proc fixapp7.4 {list} {
     return
 }
 
-register_step 7.4.2 {#AppVwCfg}
-# fixapp7.4.2 --
-#   Upgrade step 7.4.2 to 7.5.0. Takes the name of a record variable; only
-#   the header changes. Returns nothing.
-proc fixapp7.4.2 {list} {
-    upvar 1 $list l
-    if {[rec_type $l] eq "#AppVwCfg"} {
-        FixVersion l 7 4 7 5 0
-    }
-    return
-}
+header_step 7.4.2 {7 4} {7 5 0}

@@ -149,14 +149,4 @@ proc fixapp7.12.0 {list} {
     return
 }
 
-register_step 7.14.0 {#AppVwCfg}
-# fixapp7.14.0 --
-#   Takes the name of a record variable; upgrades the header from 7.14 to
-#   7.15.0. Returns nothing.
-proc fixapp7.14.0 {list} {
-    upvar 1 $list l
-    if {[rec_type $l] eq "#AppVwCfg"} {
-        FixVersion l 7 14 7 15 0
-    }
-    return
-}
+header_step 7.14.0 {7 14} {7 15 0}

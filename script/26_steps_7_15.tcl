@@ -8,18 +8,6 @@ set plot_tokens_7_15 {i0 d0 i0 i0 i1}
 # Tokens a 70-token numeric display gains in 7.15.3.
 set numdc_tokens_7_15 [list @0 @0 @0 {$0} i0 i0 {$0} i0 i0 {$0} {$0} {$0} {$0} i0]
 
-# header_only_step --
-#   Takes the name of the caller's record variable, the major and minor
-#   version a step expects and the version it writes; when the record is
-#   the header, has FixVersion check and write them. Returns nothing.
-proc header_only_step {varName old new} {
-    upvar 1 $varName l
-    if {[rec_type $l] eq "#AppVwCfg"} {
-        FixVersion l {*}$old {*}$new
-    }
-    return
-}
-
 # grow_plot_view --
 #   Takes the name of a plot view record variable, the length a
 #   "#D2PlotVwCfg" must have (a "#CCPlotVwCfg" must have two tokens more)
@@ -63,14 +51,7 @@ proc fixapp7.15.0 {list} {
     return
 }
 
-register_step 7.15.1 {#AppVwCfg}
-# fixapp7.15.1 --
-#   Takes the name of a record variable; writes 7.15.2 into the header.
-#   Returns nothing.
-proc fixapp7.15.1 {list} {
-    upvar 1 $list l
-    header_only_step l {7 15} {7 15 2}
-}
+header_step 7.15.1 {7 15} {7 15 2}
 
 register_step 7.15.2 {#NumDC #AppVwCfg}
 # fixapp7.15.2 --
@@ -93,30 +74,9 @@ proc fixapp7.15.2 {list} {
     return
 }
 
-register_step 7.15.3 {#AppVwCfg}
-# fixapp7.15.3 --
-#   Takes the name of a record variable; writes 7.15.4 into the header.
-#   Returns nothing.
-proc fixapp7.15.3 {list} {
-    upvar 1 $list l
-    header_only_step l {7 15} {7 15 4}
-}
+header_step 7.15.3 {7 15} {7 15 4}
 
-register_step 7.15.4 {#AppVwCfg}
-# fixapp7.15.4 --
-#   Takes the name of a record variable; writes 8.0.0 into the header.
-#   Returns nothing.
-proc fixapp7.15.4 {list} {
-    upvar 1 $list l
-    header_only_step l {7 15} {8 0 0}
-}
+header_step 7.15.4 {7 15} {8 0 0}
 
-register_step 8.0.0 {#AppVwCfg}
-# fixapp8.0.0 --
-#   Takes the name of a record variable; writes 8.0.1 into the header.
-#   Returns nothing.
-proc fixapp8.0.0 {list} {
-    upvar 1 $list l
-    header_only_step l {8 0} {8 0 1}
-}
+header_step 8.0.0 {8 0} {8 0 1}
 

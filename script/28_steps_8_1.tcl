@@ -5,41 +5,13 @@
 # Tokens a 116-token 3D model plot view gains in 8.3.3.
 set d3s_append_8_3 [list c0 i0 d0 i0 d0 {*}[lrepeat 6 i0]]
 
-register_step 8.1 {#AppVwCfg}
-# fixapp8.1 --
-#   Takes the name of a record variable; writes 8.2.0 into the header.
-#   Returns nothing.
-proc fixapp8.1 {list} {
-    upvar 1 $list l
-    header_only_step l {8 1} {8 2 0}
-}
+header_step 8.1 {8 1} {8 2 0}
 
-register_step 8.2 {#AppVwCfg}
-# fixapp8.2 --
-#   Takes the name of a record variable; writes 8.3.0 into the header.
-#   Returns nothing.
-proc fixapp8.2 {list} {
-    upvar 1 $list l
-    header_only_step l {8 2} {8 3 0}
-}
+header_step 8.2 {8 2} {8 3 0}
 
-register_step 8.3.0 {#AppVwCfg}
-# fixapp8.3.0 --
-#   Takes the name of a record variable; writes 8.3.1 into the header.
-#   Returns nothing.
-proc fixapp8.3.0 {list} {
-    upvar 1 $list l
-    header_only_step l {8 3} {8 3 1}
-}
+header_step 8.3.0 {8 3} {8 3 1}
 
-register_step 8.3.1 {#AppVwCfg}
-# fixapp8.3.1 --
-#   Takes the name of a record variable; writes 8.3.2 into the header.
-#   Returns nothing.
-proc fixapp8.3.1 {list} {
-    upvar 1 $list l
-    header_only_step l {8 3} {8 3 2}
-}
+header_step 8.3.1 {8 3} {8 3 2}
 
 register_step 8.3.2 {#D3SModelPlotVwCfg #AppVwCfg}
 # fixapp8.3.2 --

@@ -119,9 +119,10 @@ proc rec_len {text} {
 #   Takes a record text and returns its type, token 1. A text that cannot
 #   be read as a list gives its second whitespace-separated word.
 proc rec_type {text} {
-    # Plain first words are read without parsing the whole record as a
-    # list (which takes time and keeps every token in memory).
-    if {[string is ascii $text] && [scan $text "%s %s" first type] == 2 &&
+    # Plain first words of an ASCII text are read without parsing the whole
+    # record as a list (which takes time and keeps every token in memory).
+    if {[string bytelength $text] == [string length $text] &&
+            [scan $text "%s %s" first type] == 2 &&
             ![regexp {[{}"\\]} $first$type]} {
         return $type
     }

@@ -25,12 +25,17 @@
 # plain loop over the table does (the two give the same files).
 set norvane_fast_steps 1
 
-# rec_index(<type>)    lines once indexed with that type (a line whose type
-#                      changed since stays listed; rec_line_type decides)
-# rec_line_type(<n>)   the type line n had when it was last indexed
-# rec_traced(<n>)      set when line n carries its trace
-# rec_dirty            lines written or unset since they were last indexed
-# rec_index_ok         1 while the index describes the table's lines
+# rec_index(<type>)  lines once indexed with that type (a line whose type
+#                    changed since stays listed; rec_types decides)
+# rec_types          list: element n is the type line n had when it was
+#                    last indexed, "" for none
+# rec_traced         list: element n is 1 when line n carries its trace
+# rec_names(<type>)  one shared copy of each type name
+# rec_dirty          lines written or unset since they were last indexed
+# rec_index_ok       1 while the index describes the table's lines
+# Lists rather than arrays per line keep the index small beside the table.
+set rec_types {}
+set rec_traced {}
 set rec_dirty {}
 set rec_index_ok 0
 
@@ -45,10 +50,34 @@ set rec_scan_limit 64
 proc index_line_note {n name1 name2 op} {
     global rec_dirty rec_traced
     lappend rec_dirty $n
-    if {$op eq "unset"} {
-        unset -nocomplain rec_traced($n)
+    if {$op eq "unset" && $n < [llength $rec_traced]} {
+        lset rec_traced $n 0
     }
     return
+}
+
+# index_set --
+#   Takes the name of a per-line list, a line and a value; sets the list's
+#   element for that line, lengthening the list with empty elements when
+#   the line lies beyond its end. Returns nothing.
+proc index_set {listName n value} {
+    upvar #0 $listName lst
+    if {$n >= [llength $lst]} {
+        lappend lst {*}[lrepeat [expr {$n - [llength $lst] + 1}] {}]
+    }
+    lset lst $n $value
+    return
+}
+
+# index_type --
+#   Takes a record text; returns its type as one shared copy per type name.
+proc index_type {text} {
+    global rec_names
+    set t [rec_type $text]
+    if {![info exists rec_names($t)]} {
+        set rec_names($t) $t
+    }
+    return $rec_names($t)
 }
 
 # index_trace_line --
@@ -56,9 +85,9 @@ proc index_line_note {n name1 name2 op} {
 #   has one. Returns nothing.
 proc index_trace_line {n} {
     global rec_traced
-    if {![info exists rec_traced($n)]} {
+    if {[lindex $rec_traced $n] ne "1"} {
         trace add variable ::app(l,$n) {write unset} [list index_line_note $n]
-        set rec_traced($n) 1
+        index_set rec_traced $n 1
     }
     return
 }
@@ -68,7 +97,7 @@ proc index_trace_line {n} {
 #   header line still carries the trace (a table read anew has none).
 proc index_is_current {} {
     global rec_index_ok rec_traced
-    expr {$rec_index_ok && [info exists rec_traced(1)] &&
+    expr {$rec_index_ok && [lindex $rec_traced 1] eq "1" &&
           [trace info variable ::app(l,1)] ne ""}
 }
 
@@ -76,19 +105,19 @@ proc index_is_current {} {
 #   Takes nothing; indexes every line of the table by type and puts the
 #   traces in place. Returns nothing.
 proc index_build {} {
-    global app rec_index rec_line_type rec_traced rec_dirty rec_index_ok
+    global app rec_index rec_types rec_traced rec_dirty rec_index_ok
     array unset rec_index
-    array unset rec_line_type
-    if {![info exists rec_traced(1)] || [trace info variable ::app(l,1)] eq ""} {
+    if {[lindex $rec_traced 1] ne "1" || [trace info variable ::app(l,1)] eq ""} {
         # A new table: none of its lines carries a trace yet.
-        array unset rec_traced
+        set rec_traced {}
     }
     set cnt $app(cnt)
+    set rec_types [lrepeat $cnt {}]
     for {set n 1} {$n < $cnt} {incr n} {
         if {[info exists app(l,$n)]} {
-            set t [rec_type $app(l,$n)]
+            set t [index_type $app(l,$n)]
             lappend rec_index($t) $n
-            set rec_line_type($n) $t
+            lset rec_types $n $t
             index_trace_line $n
         }
     }
@@ -102,7 +131,7 @@ proc index_build {} {
 #   indexed (or the whole table, when it changed much or is new). Returns
 #   nothing.
 proc index_update {} {
-    global app rec_index rec_line_type rec_dirty
+    global app rec_index rec_types rec_dirty
     if {![index_is_current] || [llength $rec_dirty] > $app(cnt) / 4} {
         index_build
         return
@@ -114,14 +143,16 @@ proc index_update {} {
             continue
         }
         if {![info exists app(l,$n)]} {
-            unset -nocomplain rec_line_type($n)
+            if {$n < [llength $rec_types]} {
+                lset rec_types $n {}
+            }
             continue
         }
         index_trace_line $n
-        set t [rec_type $app(l,$n)]
-        if {![info exists rec_line_type($n)] || $rec_line_type($n) ne $t} {
+        set t [index_type $app(l,$n)]
+        if {[lindex $rec_types $n] ne $t} {
             lappend rec_index($t) $n
-            set rec_line_type($n) $t
+            index_set rec_types $n $t
         }
     }
     return
@@ -149,15 +180,14 @@ proc step_has_rule {ver type} {
 #   Takes a step version and the pass's count; returns in ascending order
 #   the lines below the count that hold records of the step's types.
 proc index_lines {ver count} {
-    global rec_index rec_line_type
+    global rec_index rec_types
     set lines {}
     foreach t [array names rec_index] {
         if {![step_has_rule $ver $t]} {
             continue
         }
         foreach n $rec_index($t) {
-            if {$n < $count && [info exists rec_line_type($n)] &&
-                    $rec_line_type($n) eq $t} {
+            if {$n < $count && [lindex $rec_types $n] eq $t} {
                 lappend lines $n
             }
         }
@@ -171,9 +201,12 @@ proc index_lines {ver count} {
 #   count minus one that holds a record of one of the step's types, in
 #   ascending order, with cur_index set to the line. Returns nothing.
 proc visit_records {ver count} {
-    global app cur_index rec_dirty rec_scan_limit rec_index_ok
+    global app cur_index rec_dirty rec_scan_limit rec_index_ok rec_index \
+        rec_types
+    set step fixapp$ver
     index_update
     set todo [index_lines $ver $count]
+    set cnt $app(cnt)
     set k 0
     while {$k < [llength $todo]} {
         set n [lindex $todo $k]
@@ -182,9 +215,22 @@ proc visit_records {ver count} {
             continue
         }
         set cur_index $n
-        set cnt $app(cnt)
-        fixapp$ver app(l,$n)
-        if {[llength $rec_dirty] == 0} {
+        $step app(l,$n)
+        if {$rec_dirty eq ""} {
+            # Unchanged: the record's tokens, parsed while the step read
+            # it, need not stay in memory.
+            string length $app(l,$n)
+            continue
+        }
+        if {$app(cnt) == $cnt && [info exists app(l,$n)] &&
+                [lsearch -exact -not $rec_dirty $n] < 0} {
+            # Only the record passed in was written: index it again.
+            set rec_dirty {}
+            set t [index_type $app(l,$n)]
+            if {[lindex $rec_types $n] ne $t} {
+                lappend rec_index($t) $n
+                lset rec_types $n $t
+            }
             continue
         }
         if {$app(cnt) != $cnt || [llength $rec_dirty] > $rec_scan_limit} {
@@ -196,7 +242,7 @@ proc visit_records {ver count} {
                 if {[info exists app(l,$i)] &&
                         [step_has_rule $ver [rec_type $app(l,$i)]]} {
                     set cur_index $i
-                    fixapp$ver app(l,$i)
+                    $step app(l,$i)
                 }
             }
             return

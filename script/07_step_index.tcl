@@ -113,12 +113,19 @@ proc index_build {} {
     }
     set cnt $app(cnt)
     set rec_types [lrepeat $cnt {}]
+    if {[llength $rec_traced] < $cnt} {
+        lappend rec_traced {*}[lrepeat [expr {$cnt - [llength $rec_traced]}] {}]
+    }
     for {set n 1} {$n < $cnt} {incr n} {
         if {[info exists app(l,$n)]} {
             set t [index_type $app(l,$n)]
             lappend rec_index($t) $n
             lset rec_types $n $t
-            index_trace_line $n
+            if {[lindex $rec_traced $n] ne "1"} {
+                trace add variable ::app(l,$n) {write unset} \
+                    [list index_line_note $n]
+                lset rec_traced $n 1
+            }
         }
     }
     set rec_dirty {}

@@ -167,10 +167,15 @@ proc index_update {} {
 
 # step_has_rule --
 #   Takes a step version and a record type; returns 1 when one of the
-#   step's type patterns matches the type.
+#   step's type patterns matches the type (always, for a step registered
+#   without types).
 proc step_has_rule {ver type} {
     global step_types step_rule_cache
     if {![info exists step_rule_cache($ver,$type)]} {
+        if {![info exists step_types($ver)]} {
+            # A step that named no types is given every record.
+            set step_types($ver) *
+        }
         set hit 0
         foreach p $step_types($ver) {
             if {[string match $p $type]} {

@@ -247,9 +247,10 @@ TEST_F(ConsoleTest, WritesWithoutAConsoleCommandAreDropped) {
   Main("rename console myconsole");
   EXPECT_EQ(Result(TCL_OK, ""), Main("puts gone"));
   // Another command by that name is not mistaken for the console.
-  Main("proc console {args} {}");
+  Main("proc console {args} {}; proc tkConsoleOutput {d t} { set ::misrouted 1 }");
   EXPECT_EQ(Result(TCL_OK, ""), Main("puts {gone too}"));
   EXPECT_EQ("", Seen("stdout"));
+  EXPECT_EQ(nullptr, Tcl_GetVar(main_, "misrouted", TCL_GLOBAL_ONLY));
   Main("rename console {}; rename myconsole console; puts back");
   EXPECT_EQ("back\n", Seen("stdout"));
 }

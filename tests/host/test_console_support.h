@@ -13,7 +13,11 @@ inline bool HaveDisplay() {
   if (display == nullptr || *display == '\0') {
     const char *x = std::getenv("NORVANE_XDISPLAY");
     if (x == nullptr || *x == '\0') return false;
+#ifdef _WIN32
+    _putenv_s("DISPLAY", x);
+#else
     setenv("DISPLAY", x, 1);
+#endif
   }
   return true;
 }

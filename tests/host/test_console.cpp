@@ -325,11 +325,4 @@ TEST_F(ConsoleTest, DeletingTheMainInterpreterTakesTheConsoleAlong) {
                              4, &err));
 }
 
-TEST_F(ConsoleTest, HostNamesOfTheConsoleProceduresAnswer) {
-  // The host's names answer in the console interpreter.
-  EXPECT_EQ(TCL_OK, Con("info commands tkConsoleOutput").first);
-  EXPECT_EQ("tkConsoleOutput", Con("info commands tkConsoleOutput").second);
-  EXPECT_EQ("tkConsoleExit", Con("info commands tkConsoleExit").second);
-}
-
 }  // namespace

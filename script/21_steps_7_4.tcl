@@ -155,13 +155,19 @@ proc fixapp7.4 {list} {
         tok_append l i1
     }
     if {$type eq "#CharString"} {
-        set next [neighbour_text [expr {$cur_index + 1}]]
-        set after_next [neighbour_text [expr {$cur_index + 2}]]
-        if {[chk_for_ctrl after_next D_REF_TST_MAT] && [rec_tok $l 2] eq "i10"} {
-            modify_path l "Mask Mode:" "Segmentation Mode:"
+        # The neighbours are looked at only for a record that holds the
+        # text a rename needs (without it the rename changes nothing).
+        if {[string first "Mask Mode:" $l] >= 0 && [rec_tok $l 2] eq "i10"} {
+            set after_next [neighbour_text [expr {$cur_index + 2}]]
+            if {[chk_for_ctrl after_next D_REF_TST_MAT]} {
+                modify_path l "Mask Mode:" "Segmentation Mode:"
+            }
         }
-        if {[chk_for_ctrl next D_REF_TST_MAT]} {
-            modify_path l "P_MASK_MODE " "P_SEGMENTATION_MODE "
+        if {[string first "P_MASK_MODE " $l] >= 0} {
+            set next [neighbour_text [expr {$cur_index + 1}]]
+            if {[chk_for_ctrl next D_REF_TST_MAT]} {
+                modify_path l "P_MASK_MODE " "P_SEGMENTATION_MODE "
+            }
         }
         modify_path l "D_REF_TST_MAT/P_MASK_MODE " "D_REF_TST_MAT/P_SEGMENTATION_MODE "
         if {[chk_for_ctrl l D_REF_TST_MAT]} {

@@ -14,8 +14,9 @@
 #                                         the X display (killed at time-out)
 #   e2e_wait handle                    -> dict stdout stderr status
 #   e2e_find_window title ?timeout?    -> X window id of the titled window
-#   e2e_app dir ?timeout?              -> Tk name of the program running in
-#                                         dir (for `send`; loads Tk here)
+#   e2e_app dir ?timeout? ?idle?       -> Tk name of the program running in
+#                                         dir (for `send`; loads Tk here),
+#                                         once its run is done (idle 1)
 #   e2e_cleanup                        -> removes the scratch folders
 #
 # status is the exit status, or "timeout" when the program was killed.
@@ -90,7 +91,7 @@ proc ::e2e::execute {envargs args} {
     cd $dir
     try {
         set status 0
-        if {[catch {exec {*}$cmd >$out.stdout 2>$out.stderr <@stdin} msg opt]} {
+        if {[catch {exec {*}$cmd >$out.stdout 2>$out.stderr </dev/null} msg opt]} {
             set code [dict get $opt -errorcode]
             if {[lindex $code 0] eq "CHILDSTATUS"} {
                 set status [lindex $code 2]
@@ -146,14 +147,20 @@ proc e2e_start_display {args} {
         echo $? >"$out.tmp"; mv "$out.tmp" "$out.status"}
     exec sh -c $script sh $dir $out env DISPLAY=$::e2e::display \
         timeout -s KILL [dict get $o -timeout] [dict get $o -exe] {*}$progargs &
-    return $out
+    return [list $out [expr {[clock seconds] + [dict get $o -timeout] + 30}]]
 }
 
 # e2e_wait --
 #   Takes a handle of e2e_start_display; waits for the program to end.
 #   Returns the result dict.
-proc e2e_wait {out} {
-    while {![file exists $out.status]} { after 50 }
+proc e2e_wait {handle} {
+    lassign $handle out deadline
+    while {![file exists $out.status]} {
+        if {[clock seconds] > $deadline} {
+            return [::e2e::result $out "no status"]
+        }
+        after 50
+    }
     set f [open $out.status]
     set status [string trim [read $f] " \t\n\r\v\f"]
     close $f
@@ -179,11 +186,14 @@ proc e2e_find_window {title {timeout 10}} {
 }
 
 # e2e_app --
-#   Takes the folder a program was started in and a time-out in seconds;
-#   loads Tk into this test process (withdrawn) and returns the Tk
-#   application name of the program whose working folder is dir, so that
-#   `send $name script` reaches it. Returns "" when none answers in time.
-proc e2e_app {dir {timeout 10}} {
+#   Takes the folder a program was started in, a time-out in seconds and
+#   whether to wait until the program is idle (its run done, waiting in the
+#   event loop; 1 by default); loads Tk into this test process (withdrawn)
+#   and returns the Tk application name of the program whose working folder
+#   is dir, so that `send $name script` reaches it. Returns "" when none
+#   answers in time. (A program answers `send` during its run too, at every
+#   shown line; with idle 0 the name comes back at the first answer.)
+proc e2e_app {dir {timeout 10} {idle 1}} {
     if {[catch {package present Tk}]} {
         set ::env(DISPLAY) $::e2e::display
         package require Tk
@@ -195,7 +205,14 @@ proc e2e_app {dir {timeout 10}} {
         foreach name [winfo interps] {
             if {![string match Norvane* $name] && ![string match norvane* $name]} continue
             if {![catch {send -- $name pwd} where] && [file normalize $where] eq $want} {
-                return $name
+                if {!$idle} { return $name }
+                # Idle: nothing but the event loop is on the program's stack.
+                while {[clock milliseconds] < $deadline} {
+                    if {[catch {send -- $name {info frame}} depth]} { return "" }
+                    if {$depth == 1} { return $name }
+                    after 50
+                }
+                return ""
             }
         }
         after 100

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "interp.h"
+#include "library.h"
 #include "startup.h"
 
 #include <cstdlib>
@@ -51,8 +52,23 @@ TEST_F(AppInit, SetsArgumentsAndLeavesNoErrors) {
     EXPECT_EQ(eval("list $tcl_interactive $Win32 $norvane_headless"), "0 1 1");
 }
 
+TEST_F(AppInit, HeadlessRunsTheTclScriptsOnlyThenTheApplication) {
+    init({"/nonexistent/conv"});
+    EXPECT_EQ(stderr_, "");
+    EXPECT_EQ(eval("set ::order"), "init pkg tcl");
+    Et_RunMainScript(0, nullptr);
+    EXPECT_EQ(eval("set ::order"), "init pkg tcl app");
+}
+
 TEST_F(AppInit, LibraryStatementsLeaveNothingThatReadsTheDisk) {
     init({"/nonexistent/conv"});
+    // Nothing on auto_path, no package search, no relative encoding
+    // folder, no clock script or message catalogue loaded from a folder.
+    EXPECT_EQ(eval("list $auto_path [package unknown]"), "{} {}");
+    EXPECT_EQ(eval("lsearch -all -inline -not [lmap d [encoding dirs] {file pathtype $d}] absolute"), "");
+    EXPECT_EQ(eval("catch {clock format 0} m; set m"), "clock format is not available in this program");
+    EXPECT_EQ(eval("::msgcat::mcload msgs"), "0");
+    EXPECT_EQ(eval("catch {package require nosuch} m; set m"), "can't find package nosuch");
     EXPECT_EQ(eval("list [info library] $tk_library $tcl_library"), "{} {} {}");
     EXPECT_EQ(eval("list [info procs init] [init] [info procs tkInit]"), "init {} tkInit");
     EXPECT_EQ(eval("set et_trace_flag"), "0");

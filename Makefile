@@ -11,7 +11,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES = build-essential cmake tcl8.6-dev tk8.6-dev googletest libgtest-dev \
-           xvfb x11-utils xdotool imagemagick strace time
+           xvfb xauth x11-utils xdotool imagemagick strace time
 
 .PHONY: all deps configure build test demo bench asan clean
 

@@ -48,8 +48,11 @@ set rec_scan_limit 64
 #   arguments (names and operation). Notes the line as written; a line
 #   unset loses its trace.
 proc index_line_note {n name1 name2 op} {
-    global rec_dirty rec_traced
-    lappend rec_dirty $n
+    global rec_dirty rec_traced rec_index_ok
+    if {$rec_index_ok} {
+        # (An index already given up is built anew: no need to note.)
+        lappend rec_dirty $n
+    }
     if {$op eq "unset" && $n < [llength $rec_traced]} {
         lset rec_traced $n 0
     }
@@ -250,6 +253,7 @@ proc visit_records {ver count} {
             # by reading the table as it is now, and the next pass indexes
             # it anew.
             set rec_index_ok 0
+            set rec_dirty {}
             for {set i [expr {$n + 1}]} {$i < $count} {incr i} {
                 if {[info exists app(l,$i)] &&
                         [step_has_rule $ver [rec_type $app(l,$i)]]} {

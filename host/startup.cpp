@@ -70,7 +70,6 @@ void go_headless() {
     }
     Tcl_DeleteInterp(Et_Interp);
     Tcl_Exit(status);
-    for (;;) {}
 }
 
 } // namespace

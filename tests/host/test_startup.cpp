@@ -11,14 +11,26 @@
 
 namespace {
 
+// Sets or (with null) removes an environment variable.
+void set_env(const char *name, const char *value) {
+#ifdef _WIN32
+    _putenv_s(name, value ? value : "");
+#else
+    if (value)
+        setenv(name, value, 1);
+    else
+        unsetenv(name);
+#endif
+}
+
 class AppInit : public testing::Test {
 protected:
     void SetUp() override {
         if (const char *d = std::getenv("DISPLAY")) saved_display_ = d;
-        unsetenv("DISPLAY");
+        set_env("DISPLAY", nullptr);
     }
     void TearDown() override {
-        if (!saved_display_.empty()) setenv("DISPLAY", saved_display_.c_str(), 1);
+        if (!saved_display_.empty()) set_env("DISPLAY", saved_display_.c_str());
         Tcl_DeleteInterp(Et_Interp);
         Et_Interp = nullptr;
         Et_Headless = false;
@@ -82,9 +94,9 @@ TEST_F(AppInit, ReadableProgramPathNeedsNoPath) {
     // error. The test binary itself is such a file.
     std::string self = "/proc/self/exe";
     std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
-    unsetenv("PATH");
+    set_env("PATH", nullptr);
     init({self.c_str()});
-    setenv("PATH", path.c_str(), 1);
+    set_env("PATH", path.c_str());
     EXPECT_EQ(stderr_, "");
     EXPECT_EQ(eval("set cmd_dir"), "/proc/self");
 }
@@ -92,9 +104,9 @@ TEST_F(AppInit, ReadableProgramPathNeedsNoPath) {
 TEST_F(AppInit, ProgramFoundOnThePathGivesItsFolder) {
     // argv0 is not a file: the first PATH entry holding cmd_name wins.
     std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
-    setenv("PATH", "/nonexistent:/bin:/usr/bin", 1);
+    set_env("PATH", "/nonexistent:/bin:/usr/bin");
     init({"nowhere/sh"});
-    setenv("PATH", path.c_str(), 1);
+    set_env("PATH", path.c_str());
     EXPECT_EQ(eval("set cmd_dir"), "/bin");
 }
 

@@ -264,14 +264,14 @@ proc appgen::filler {n} {
 }
 
 # appgen::in_types --
-#   Takes a record type and a type spec of the growth table (the name of a
-#   type list or glob patterns); returns 1 when the type is covered.
-proc appgen::in_types {type spec} {
-    if {$spec in {app66 std typed_num}} {
-        variable $spec
-        return [expr {$type in [set $spec]}]
+#   Takes a record type and the types column of the growth table (the name
+#   of a type list, or glob patterns); returns 1 when the type is covered.
+proc appgen::in_types {type kinds} {
+    if {$kinds in {app66 std typed_num}} {
+        variable $kinds
+        return [expr {$type in [set $kinds]}]
     }
-    foreach p $spec {
+    foreach p $kinds {
         if {[string match $p $type]} {
             return 1
         }
@@ -287,11 +287,11 @@ proc appgen::grow {toks ver} {
     set type [lindex $toks 1]
     set grown 0
     foreach row $growth {
-        lassign $row since spec cond edit pos new
+        lassign $row since kinds cond edit pos new
         if {![vge $ver $since]} {
             break
         }
-        if {![in_types $type $spec]} {
+        if {![in_types $type $kinds]} {
             continue
         }
         set len [llength $toks]

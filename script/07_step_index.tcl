@@ -99,9 +99,16 @@ proc index_trace_line {n} {
 #   Returns 1 when the index was built for the table now loaded: its
 #   header line still carries the trace (a table read anew has none).
 proc index_is_current {} {
-    global rec_index_ok rec_traced
-    expr {$rec_index_ok && [lindex $rec_traced 1] eq "1" &&
-          [trace info variable ::app(l,1)] ne ""}
+    global rec_index_ok
+    expr {$rec_index_ok && [index_header_traced]}
+}
+
+# index_header_traced --
+#   Returns 1 when the table's header line carries the index's trace.
+proc index_header_traced {} {
+    global rec_traced
+    expr {[lindex $rec_traced 1] eq "1" &&
+          [list {write unset} {index_line_note 1}] in [trace info variable ::app(l,1)]}
 }
 
 # index_build --
@@ -110,7 +117,7 @@ proc index_is_current {} {
 proc index_build {} {
     global app rec_index rec_types rec_traced rec_dirty rec_index_ok
     array unset rec_index
-    if {[lindex $rec_traced 1] ne "1" || [trace info variable ::app(l,1)] eq ""} {
+    if {![index_header_traced]} {
         # A new table: none of its lines carries a trace yet.
         set rec_traced {}
     }

@@ -221,11 +221,23 @@ proc index_lines {ver count} {
 #   Takes a step version and the pass's count (app(cnt) when the pass
 #   began); calls the step "fixapp<version>" for every line from 1 to the
 #   count minus one that holds a record of one of the step's types, in
-#   ascending order, with cur_index set to the line. Returns nothing.
+#   ascending order, with cur_index set to the line (a file that needs
+#   only the last step gets the plain pass). Returns nothing.
 proc visit_records {ver count} {
     global app cur_index rec_dirty rec_scan_limit rec_index_ok rec_index \
-        rec_types
+        rec_types verlist
     set step fixapp$ver
+    if {![index_is_current] && [lindex $verlist end] eq $ver} {
+        # The last step and no index yet: one pass over every record costs
+        # less time and memory than indexing the table for it.
+        for {set i 1} {$i < $count} {incr i} {
+            if {[info exists app(l,$i)]} {
+                set cur_index $i
+                $step app(l,$i)
+            }
+        }
+        return
+    }
     index_update
     set todo [index_lines $ver $count]
     set cnt $app(cnt)

@@ -57,6 +57,10 @@ proc create_window {} {
     pack .b
     wm title . $window_title
     wm protocol . WM_DELETE_WINDOW {exit 0}
+    # Control-F2 opens the console, where there is one.
+    if {[info commands console] ne ""} {
+        bind . <Control-Key-F2> {console show}
+    }
     return
 }
 

@@ -207,6 +207,27 @@ proc rename_pattern {matrices tails} {
     return $table
 }
 
+# rename_texts --
+#   Takes a rename table and returns texts one of which every old text of
+#   the table holds: the common text of each block, or for a block without
+#   one its own old texts and those of its nested table. A record that
+#   holds none of them is left as it is by apply_renames.
+proc rename_texts {table} {
+    set texts {}
+    foreach block $table {
+        lassign $block common pairs sub
+        if {$common ne ""} {
+            lappend texts $common
+            continue
+        }
+        foreach {old new} $pairs {
+            lappend texts $old
+        }
+        lappend texts {*}[rename_texts $sub]
+    }
+    lsort -unique $texts
+}
+
 # rename_count --
 #   Takes a rename table and returns its number of old/new pairs.
 proc rename_count {table} {

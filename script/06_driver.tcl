@@ -38,13 +38,25 @@ set failure_counters {
 set verlist {}
 
 # register_step --
-#   Takes a step version and the record types (glob patterns) that the
-#   step has rules for; appends the version to verlist and keeps the types.
+#   Takes a step version, the record types (glob patterns) that the step
+#   has rules for and optionally the step's content filters: a dictionary
+#   from a record type (an exact name) to texts, one of which a record of
+#   that type must hold for the step to change it or anything else.
+#   Appends the version to verlist and keeps the types and filters.
 #   Returns nothing.
-proc register_step {ver types} {
-    global verlist step_types
+proc register_step {ver types {filters {}}} {
+    global verlist step_types step_filters
     lappend verlist $ver
     set step_types($ver) $types
+    set step_filters($ver) $filters
+    # Answers worked out for an earlier step of the same version go.
+    foreach cache {::step_rule_cache ::step_filter_cache} {
+        foreach key [array names $cache] {
+            if {[string first $ver, $key] == 0} {
+                unset ${cache}($key)
+            }
+        }
+    }
     return
 }
 

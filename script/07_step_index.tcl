@@ -20,6 +20,12 @@
 # records added) or wrote many of them, the rest of the pass goes line by
 # line, reading the table as it is, and the index is built anew for the
 # next pass.
+#
+# A step may also name, for a record type, texts one of which a record of
+# that type must hold for the step to do anything with it (the common
+# texts of its renames, the names its rules test). Its pass then leaves
+# the other records of that type out with a plain text search, before any
+# procedure is called.
 
 # 1: steps visit only the records of their types; 0: every record, as the
 # plain loop over the table does (the two give the same files).
@@ -198,20 +204,81 @@ proc step_has_rule {ver type} {
     return $step_rule_cache($ver,$type)
 }
 
+# step_filter --
+#   Takes a step version and a record type; returns the texts one of which
+#   a record of that type must hold for the step to do anything with it,
+#   as the step's registration gives them, with a backslash added (a
+#   record that escapes characters may hold a text only once its escapes
+#   are read, so it is always visited). Returns an empty list when the
+#   step has no filter for the type: every such record is visited.
+proc step_filter {ver type} {
+    global step_filters step_filter_cache
+    if {![info exists step_filter_cache($ver,$type)]} {
+        set texts {}
+        if {[info exists step_filters($ver)] &&
+                [dict exists $step_filters($ver) $type]} {
+            set texts [dict get $step_filters($ver) $type]
+        }
+        if {[llength $texts]} {
+            lappend texts \\
+        }
+        set step_filter_cache($ver,$type) $texts
+    }
+    return $step_filter_cache($ver,$type)
+}
+
+# step_visits --
+#   Takes a step version and a record text; returns 1 when the step is to
+#   be called for the record: its type is one the step has rules for and
+#   the record holds one of the step's filter texts for the type (if it
+#   has any). Returns 0 otherwise.
+proc step_visits {ver text} {
+    set type [rec_type $text]
+    if {![step_has_rule $ver $type]} {
+        return 0
+    }
+    set texts [step_filter $ver $type]
+    if {$texts eq ""} {
+        return 1
+    }
+    foreach x $texts {
+        if {[string first $x $text] >= 0} {
+            return 1
+        }
+    }
+    return 0
+}
+
 # index_lines --
 #   Takes a step version and the pass's count; returns in ascending order
-#   the lines below the count that hold records of the step's types.
+#   the lines below the count that hold records of the step's types, less
+#   those its filter for their type passes over.
 proc index_lines {ver count} {
-    global rec_index rec_types
+    global app rec_index rec_types
     set lines {}
     foreach t [array names rec_index] {
         if {![step_has_rule $ver $t]} {
             continue
         }
+        set texts [step_filter $ver $t]
         foreach n $rec_index($t) {
-            if {$n < $count && [lindex $rec_types $n] eq $t} {
-                lappend lines $n
+            if {$n >= $count || [lindex $rec_types $n] ne $t ||
+                    ![info exists app(l,$n)]} {
+                continue
             }
+            if {$texts ne ""} {
+                set hit 0
+                foreach x $texts {
+                    if {[string first $x $app(l,$n)] >= 0} {
+                        set hit 1
+                        break
+                    }
+                }
+                if {!$hit} {
+                    continue
+                }
+            }
+            lappend lines $n
         }
     }
     lsort -integer -unique $lines
@@ -274,8 +341,7 @@ proc visit_records {ver count} {
             set rec_index_ok 0
             set rec_dirty {}
             for {set i [expr {$n + 1}]} {$i < $count} {incr i} {
-                if {[info exists app(l,$i)] &&
-                        [step_has_rule $ver [rec_type $app(l,$i)]]} {
+                if {[info exists app(l,$i)] && [step_visits $ver $app(l,$i)]} {
                     set cur_index $i
                     $step app(l,$i)
                 }
@@ -285,7 +351,7 @@ proc visit_records {ver count} {
         set later {}
         foreach i $rec_dirty {
             if {$i > $n && $i < $count && [info exists app(l,$i)] &&
-                    [step_has_rule $ver [rec_type $app(l,$i)]]} {
+                    [step_visits $ver $app(l,$i)]} {
                 lappend later $i
             }
         }

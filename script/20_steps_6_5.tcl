@@ -16,7 +16,7 @@ set app66set [type_set $app66list]
 set app66fields {c1 c0 l262148 l1310748}
 
 # Stitching parameters moved to their own group in 6.7.
-set rename_tables(6.6) [rename_block APP/ {
+set rename_tables(6.6) [rename_block _PATTERN/ {
     "APP/P_PATTERN/P_STITCH_COLS "    APP/P_STITCH/P_STITCH_COLS
     "APP/P_PATTERN/P_STITCH_ROWS "    APP/P_STITCH/P_STITCH_ROWS
     "APP/P_PATTERN/P_STITCH_OVERLAP " APP/P_STITCH/P_STITCH_OVERLAP
@@ -55,14 +55,15 @@ set rename_tables(7.1) [concat [rename_block APP/D_MH_SLIDER_ALL_MAT/ {
         APP/D_MH_SLIDER_ALL_MAT/P_PAD_CTRL/P_PAD_TRIM
     "APP/D_MH_SLIDER_ALL_MAT/P_ABS_PAD_TRIM "
         APP/D_MH_SLIDER_ALL_MAT/P_PAD_CTRL/P_ABS_PAD_TRIM
-}] [rename_block APP/D_REF_TST_MAT/ {
+}] [rename_block "APP/D_REF_TST_MAT/D_RMS " {
     "APP/D_REF_TST_MAT/D_RMS "         APP/D_REF_TST_MAT/D_RMS_TEST
+}] [rename_block "APP/D_REF_TST_MAT/D_PV_ATTR/D_PV " {
     "APP/D_REF_TST_MAT/D_PV_ATTR/D_PV " APP/D_REF_TST_MAT/D_PV_ATTR_TEST/D_PV
 }]]
 
 # Trailing-edge controls grouped in 7.3; one more taper control and the
 # radius of curvature moved.
-set rename_tables(7.2) [rename_block APP/ {
+set rename_tables(7.2) [concat [rename_block APP/D_MH_SLIDER_ALL_MAT/P_ {
     "APP/D_MH_SLIDER_ALL_MAT/P_POLE_TIP_CUT "
         APP/D_MH_SLIDER_ALL_MAT/P_TRAIL_CNTRL/P_POLE_TIP_CUT
     "APP/D_MH_SLIDER_ALL_MAT/P_TRAIL_EDGE_LOC "
@@ -83,9 +84,10 @@ set rename_tables(7.2) [rename_block APP/ {
         APP/D_MH_SLIDER_ALL_MAT/P_TRAIL_CNTRL/P_TE_DIST_CTRL/P_TED_LOC
     "APP/D_MH_SLIDER_ALL_MAT/P_CONNECT_TAPER_LAST "
         APP/D_MH_SLIDER_ALL_MAT/P_TAPER_CTRL/P_CONNECT_TAPER_LAST
+}] [rename_block D_RAD_CURV {
     "APP/D_REF_TST_MAT/D_PH_TST_MAT/D_RAD_CURV "
         APP/D_REF_TST_MAT/D_PH_TST_MAT/D_RADCRV/D_RADCRV
-}]
+}]]
 # The phase slice results moved under the phase matrix; a prefix rename.
 set rename_tables(7.2,prefix) [rename_block APP/D_PH_SLC {
     APP/D_PH_SLC APP/D_PH_MAT/D_PH_SLC
@@ -124,7 +126,8 @@ set repair71_zrange {
 
 header_step 6.5 {6 5} {6 6 0}
 
-register_step 6.6 [list #CharString #AppVwCfg {*}$app66list]
+register_step 6.6 [list #CharString #AppVwCfg {*}$app66list] \
+    [list #CharString [rename_texts $rename_tables(6.6)]]
 # fixapp6.6 --
 #   Upgrade step 6.6 to 6.7.0. Takes the name of a record variable; renames
 #   the stitching paths, and gives the views of app66list and the header
@@ -218,7 +221,8 @@ proc repair71_applies {ver} {
 }
 
 register_step 7.1 {#ScalarLinMapMgr #ObPlotVwCfg #FcPlotVwCfg #D2PlotVwCfg
-    #CCPlotVwCfg *PC #CharString #AppVwCfg}
+    #CCPlotVwCfg *PC #CharString #AppVwCfg} \
+    [list #CharString [rename_texts $rename_tables(7.1)]]
 # fixapp7.1 --
 #   Upgrade step 7.1 to 7.2.0. Takes the name of a record variable; repairs
 #   files written by 7.1.0 to 7.1.8, gives controls their menu field,
@@ -243,7 +247,8 @@ proc fixapp7.1 {list} {
     return
 }
 
-register_step 7.2 {#CharString #AppVwCfg}
+register_step 7.2 {#CharString #AppVwCfg} [list #CharString [concat \
+    [rename_texts $rename_tables(7.2)] [rename_texts $rename_tables(7.2,prefix)]]]
 # fixapp7.2 --
 #   Upgrade step 7.2 to 7.3.0. Takes the name of a record variable;
 #   regroups trailing-edge paths and moves the phase slice results.
@@ -263,7 +268,8 @@ proc fixapp7.2 {list} {
     return
 }
 
-register_step 7.3 {#SeidVwCfg #ZernVwCfg #CharString #AppVwCfg}
+register_step 7.3 {#SeidVwCfg #ZernVwCfg #CharString #AppVwCfg} \
+    {#CharString {D_ZERN_POLY P_COEFS_16_35}}
 # fixapp7.3 --
 #   Upgrade step 7.3 to 7.4.0. Takes the name of a record variable; gives
 #   Seidel and Zernike views their new field, moves the Zernike polynomial

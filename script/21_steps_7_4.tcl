@@ -141,7 +141,8 @@ proc neighbour_text {line} {
     return ""
 }
 
-register_step 7.4 {#CCPlotVwCfg #CharString #AppVwCfg}
+register_step 7.4 {#CCPlotVwCfg #CharString #AppVwCfg} [list #CharString \
+    [list "Mask Mode:" "P_MASK_MODE " {*}[rename_texts $rename_tables(7.4)]]]
 # fixapp7.4 --
 #   Upgrade step 7.4 to 7.4.2. Takes the name of a record variable; extends
 #   the correlation plot, and renames the mask mode and regroups the

@@ -50,7 +50,14 @@ set rename_tables(7.9.0) [rename_block _MISC/ {
 # position the flag goes before.
 set plots790 {#FcPlotVwCfg {61 51} #ObPlotVwCfg {53 46}}
 
-register_step 7.8.1 {#PanelButtonVwCfg #CharString #AppVwCfg}
+# The texts one of which a string must hold for the 7.8.1 renames of any
+# application type.
+set texts781 [concat {*}[lmap key {common TessalineApp FTPApp} {
+    rename_texts $rename_tables(7.8.1,$key)
+}]]
+
+register_step 7.8.1 {#PanelButtonVwCfg #CharString #AppVwCfg} \
+    [list #CharString $texts781]
 # fixapp7.8.1 --
 #   Upgrade step 7.8.1 to 7.9.0. Takes the name of a record variable;
 #   resets panel buttons and moves the automatic-aperture parameters into
@@ -76,7 +83,8 @@ proc fixapp7.8.1 {list} {
     return
 }
 
-register_step 7.9.0 {#FcPlotVwCfg #ObPlotVwCfg #CharString #AppVwCfg}
+register_step 7.9.0 {#FcPlotVwCfg #ObPlotVwCfg #CharString #AppVwCfg} \
+    [list #CharString [rename_texts $rename_tables(7.9.0)]]
 # fixapp7.9.0 --
 #   Upgrade step 7.9.0 to 7.10.0. Takes the name of a record variable;
 #   gives two plot layouts a flag and moves miscellaneous parameters into

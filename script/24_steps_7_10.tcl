@@ -51,7 +51,10 @@ set rename_tables(7.10.0,TessalineApp) [rename_group _PH_TST_MAT/ \
 set rename_tables(7.10.0,FTPApp) [rename_group D_PH_REF_TST_ \
     [rename_table710 $phase_matrices_ftp $phase_matrices_ftp]]
 
-register_step 7.10.0 {#CharString #AppVwCfg}
+register_step 7.10.0 {#CharString #AppVwCfg} [list #CharString \
+    [concat {*}[lmap key {common TessalineApp FTPApp} {
+        rename_texts $rename_tables(7.10.0,$key)
+    }]]]
 # fixapp7.10.0 --
 #   Upgrade step 7.10.0 to 7.11.0. Takes the name of a record variable;
 #   moves the aperture and z-clip paths into their new groups for the

@@ -94,7 +94,8 @@ proc split_report_view {varName n} {
     return
 }
 
-register_step 7.11.0 {#CharString #BoolVwCfg #QDasReportVwCfg #D3SModelPlotVwCfg #AppVwCfg}
+register_step 7.11.0 {#CharString #BoolVwCfg #QDasReportVwCfg #D3SModelPlotVwCfg #AppVwCfg} \
+    {#CharString P_AUTO_SAVE_PROC_DATA}
 # fixapp7.11.0 --
 #   Takes the name of a record variable; upgrades the record from 7.11 to
 #   7.12.0. Returns nothing.

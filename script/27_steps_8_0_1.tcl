@@ -14,7 +14,7 @@ set ctl_tokens_8_0_1 {
 }
 
 # Mask-adjust file controls moved under a Sherlock group in 8.1.
-set rename_tables(8.0.2) [rename_block APP/D_REF_TST_MAT/ {
+set rename_tables(8.0.2) [rename_block _MASK_ADJUST/ {
     APP/D_REF_TST_MAT/P_MASK_ADJUST/P_INVESTIGATION_FILE
         APP/D_REF_TST_MAT/P_MASK_ADJUST/P_SHERLOCK/P_INVESTIGATION_FILE
     APP/D_REF_TST_MAT/P_MASK_ADJUST/P_BITMAP_FILE
@@ -68,7 +68,8 @@ proc convert_child_plots {n} {
 }
 
 register_step 8.0.1 [list #CharString {*}[dict keys $ctl_tokens_8_0_1] \
-                         #D2PlotVwCfg #CCPlotVwCfg #AppVwCfg]
+                         #D2PlotVwCfg #CCPlotVwCfg #AppVwCfg] \
+    {#CharString APP/D_INTENS_PSD_MAT}
 # fixapp8.0.1 --
 #   Takes the name of a record variable; upgrades the record from 8.0.1 to
 #   8.0.2. Returns nothing.
@@ -125,7 +126,8 @@ proc remove_control {n} {
     return
 }
 
-register_step 8.0.2 {#CharString #BoolPC #BoolVwCfg #D2PlotVwCfg #CCPlotVwCfg #AppVwCfg}
+register_step 8.0.2 {#CharString #BoolPC #BoolVwCfg #D2PlotVwCfg #CCPlotVwCfg #AppVwCfg} \
+    [list #CharString [list APP/B_DYNAMIC/B_TEST {*}[rename_texts $rename_tables(8.0.2)]]]
 # fixapp8.0.2 --
 #   Takes the name of a record variable; upgrades the record from 8.0.2 to
 #   8.1.0. Returns nothing.

@@ -321,15 +321,21 @@ proc read_app {name} {
     return READ_APP_DONE
 }
 
-# render_app --
-#   Takes nothing; returns the text of the table as write_app writes it:
-#   each present record on its own line, string records with their count
-#   rebuilt, every line ended by one space (the string's own closing
-#   space for string records) and a line feed.
-proc render_app {} {
+# Lines of the table rendered and written at a time: the file's text is
+# never held whole in memory.
+set write_chunk_lines 2000
+
+# render_lines --
+#   Takes a first line and the line after the last; returns the text of
+#   those lines of the table as write_app writes them: each present record
+#   on its own line, string records with their count rebuilt, every line
+#   ended by one space (the string's own closing space for string records)
+#   and a line feed. Raises an error with the code {NORVANE RECORD} for a
+#   string record that cannot be read as a list.
+proc render_lines {from to} {
     global app
     set out {}
-    for {set n 0} {$n < $app(cnt)} {incr n} {
+    for {set n $from} {$n < $to} {incr n} {
         if {![info exists app(l,$n)]} {
             continue
         }
@@ -338,7 +344,8 @@ proc render_app {} {
             continue
         }
         if {[catch {llength $app(l,$n)}]} {
-            error "record $n cannot be read as a list and cannot be written"
+            return -code error -errorcode {NORVANE RECORD} \
+                "record $n cannot be read as a list and cannot be written"
         }
         set last [lindex $app(l,$n) end]
         set head [canon_list [lrange $app(l,$n) 0 end-1]]
@@ -348,6 +355,26 @@ proc render_app {} {
         return ""
     }
     return "[join $out \n]\n"
+}
+
+# render_app --
+#   Takes nothing; returns the whole text of the table as write_app
+#   writes it (see render_lines).
+proc render_app {} {
+    global app
+    render_lines 0 $app(cnt)
+}
+
+# write_lines --
+#   Takes a channel; writes the table's text to it a chunk of lines at a
+#   time (see render_lines). Returns nothing.
+proc write_lines {ch} {
+    global app write_chunk_lines
+    set cnt $app(cnt)
+    for {set n 0} {$n < $cnt} {incr n $write_chunk_lines} {
+        puts -nonewline $ch [render_lines $n [expr {min($n + $write_chunk_lines, $cnt)}]]
+    }
+    return
 }
 
 # link_target --
@@ -385,19 +412,22 @@ proc keep_file_attributes {new old} {
 }
 
 # replace_file --
-#   Takes a file name as given and the bytes to store; writes them to a
-#   new file in the same folder and renames it over the file (the target
-#   of a symbolic link), so the file is either fully replaced or left as
-#   it was. Raises an error with a clear message and the error code
-#   {NORVANE WRITE} when the write fails.
-proc replace_file {name data} {
+#   Takes a file name as given and a command prefix that writes the bytes
+#   to store to the channel appended to it; has them written to a new file
+#   in the same folder and renames it over the file (the target of a
+#   symbolic link), so the file is either fully replaced or left as it
+#   was. Raises an error with a clear message and the error code
+#   {NORVANE WRITE} when the write fails; an error of the writer itself
+#   (a record that cannot be written) reaches the caller as it was
+#   raised, the file left as it was too.
+proc replace_file {name writer} {
     set target [link_target [safe_path $name]]
     set tmp ""
     set ch ""
     if {[catch {
         set ch [file tempfile tmp "[file dirname $target]/Norvane"]
-        fconfigure $ch -translation binary -eofchar {}
-        puts -nonewline $ch $data
+        fconfigure $ch -translation binary -eofchar {} -buffersize 65536
+        {*}$writer $ch
         set c $ch
         set ch ""
         close $c
@@ -410,6 +440,9 @@ proc replace_file {name data} {
         if {$tmp ne ""} {
             catch {file delete -- $tmp}
         }
+        if {[lrange [dict get $opts -errorcode] 0 1] eq {NORVANE RECORD}} {
+            return -options [dict remove $opts -level] $msg
+        }
         set reason [os_reason $msg [dict get $opts -errorcode]]
         return -code error -errorcode {NORVANE WRITE} \
             "$name could not be written: $reason"
@@ -418,10 +451,10 @@ proc replace_file {name data} {
 }
 
 # write_app --
-#   Takes a file name as given and writes the table over that file, all
-#   at once. Returns nothing; raises an error when the file could not be
-#   written, in which case the file is unchanged.
+#   Takes a file name as given and writes the table over that file, a
+#   chunk of lines at a time. Returns nothing; raises an error when the
+#   file could not be written, in which case the file is unchanged.
 proc write_app {name} {
-    replace_file $name [render_app]
+    replace_file $name write_lines
     return
 }

@@ -182,8 +182,9 @@ proc renumber_refs {after delta} {
     set above [refs_above_pattern $after]
     set cnt $app(cnt)
     for {set i 0} {$i < $cnt} {incr i} {
-        if {![info exists app(l,$i)] || [info exists app(q,$i)] ||
-                ![may_hold $app(l,$i) $above]} {
+        # (may_hold, written out: this loop runs over every line.)
+        if {[info exists app(q,$i)] || ![info exists app(l,$i)] ||
+                (![regexp $above $app(l,$i)] && [string first \\ $app(l,$i)] < 0)} {
             continue
         }
         set rec $app(l,$i)
@@ -247,8 +248,9 @@ proc close_refs {v} {
     set from_v [refs_above_pattern [expr {$v - 1}]]
     set cnt $app(cnt)
     for {set x 0} {$x < $cnt} {incr x} {
-        if {![info exists app(l,$x)] || [info exists app(q,$x)] ||
-                ![may_hold $app(l,$x) $from_v]} {
+        # (may_hold, written out: this loop runs over every line.)
+        if {[info exists app(q,$x)] || ![info exists app(l,$x)] ||
+                (![regexp $from_v $app(l,$x)] && [string first \\ $app(l,$x)] < 0)} {
             continue
         }
         set rec $app(l,$x)

@@ -57,6 +57,7 @@ proc register_step {ver types {filters {}}} {
             }
         }
     }
+    unset -nocomplain ::step_prefilter_cache($ver)
     return
 }
 

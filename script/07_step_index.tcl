@@ -121,7 +121,7 @@ proc index_header_traced {} {
 #   Takes nothing; indexes every line of the table by type and puts the
 #   traces in place. Returns nothing.
 proc index_build {} {
-    global app rec_index rec_types rec_traced rec_dirty rec_index_ok
+    global app rec_index rec_types rec_traced rec_dirty rec_index_ok rec_names
     array unset rec_index
     if {![index_header_traced]} {
         # A new table: none of its lines carries a trace yet.
@@ -134,7 +134,13 @@ proc index_build {} {
     }
     for {set n 1} {$n < $cnt} {incr n} {
         if {[info exists app(l,$n)]} {
-            set t [index_type $app(l,$n)]
+            # (index_type, written out: this loop runs over every line.)
+            set t [rec_type $app(l,$n)]
+            if {[info exists rec_names($t)]} {
+                set t $rec_names($t)
+            } else {
+                set rec_names($t) $t
+            }
             lappend rec_index($t) $n
             lset rec_types $n $t
             if {[lindex $rec_traced $n] ne "1"} {
@@ -249,6 +255,35 @@ proc step_visits {ver text} {
     return 0
 }
 
+# step_prefilter --
+#   Takes a step version; returns texts one of which every record the step
+#   is called for holds (see step_visits): for each of its types the
+#   type's filter texts, or the type name itself when it has none, and a
+#   backslash (behind which any of them may hide). A line that holds none
+#   of them is passed over without reading its type. Returns an empty list
+#   when the step has a type pattern (a pattern names no one text).
+proc step_prefilter {ver} {
+    global step_types step_prefilter_cache
+    if {![info exists step_prefilter_cache($ver)]} {
+        set texts {}
+        if {[info exists step_types($ver)]} {
+            foreach p $step_types($ver) {
+                if {[string match {*[*?[\\]*} $p]} {
+                    set texts {}
+                    break
+                }
+                set own [step_filter $ver $p]
+                lappend texts {*}[expr {$own eq "" ? [list $p] : $own}]
+            }
+        }
+        if {[llength $texts]} {
+            lappend texts \\
+        }
+        set step_prefilter_cache($ver) [lsort -unique $texts]
+    }
+    return $step_prefilter_cache($ver)
+}
+
 # index_lines --
 #   Takes a step version and the pass's count; returns in ascending order
 #   the lines below the count that hold records of the step's types, less
@@ -340,8 +375,24 @@ proc visit_records {ver count} {
             # it anew.
             set rec_index_ok 0
             set rec_dirty {}
+            set pre [step_prefilter $ver]
             for {set i [expr {$n + 1}]} {$i < $count} {incr i} {
-                if {[info exists app(l,$i)] && [step_visits $ver $app(l,$i)]} {
+                if {![info exists app(l,$i)]} {
+                    continue
+                }
+                if {$pre ne ""} {
+                    set hit 0
+                    foreach x $pre {
+                        if {[string first $x $app(l,$i)] >= 0} {
+                            set hit 1
+                            break
+                        }
+                    }
+                    if {!$hit} {
+                        continue
+                    }
+                }
+                if {[step_visits $ver $app(l,$i)]} {
                     set cur_index $i
                     $step app(l,$i)
                 }

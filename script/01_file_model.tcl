@@ -350,6 +350,8 @@ proc render_lines {from to} {
         set last [lindex $app(l,$n) end]
         set head [canon_list [lrange $app(l,$n) 0 end-1]]
         lappend out "$head *[expr {[string length $last] - 1}]\"$last"
+        # The record's tokens, parsed here, need not stay in memory.
+        string length $app(l,$n)
     }
     if {$out eq ""} {
         return ""

@@ -182,9 +182,14 @@ proc renumber_refs {after delta} {
     set above [refs_above_pattern $after]
     set cnt $app(cnt)
     for {set i 0} {$i < $cnt} {incr i} {
-        # (may_hold, written out: this loop runs over every line.)
-        if {[info exists app(q,$i)] || ![info exists app(l,$i)] ||
-                (![regexp $above $app(l,$i)] && [string first \\ $app(l,$i)] < 0)} {
+        # (may_hold, written out: this loop runs over every line. A copy
+        # is searched: searching the record itself would keep a
+        # wide-character copy of its text beside it.)
+        if {[info exists app(q,$i)] || ![info exists app(l,$i)]} {
+            continue
+        }
+        set text [string range $app(l,$i) 0 end]
+        if {![regexp $above $text] && [string first \\ $text] < 0} {
             continue
         }
         set rec $app(l,$i)
@@ -248,9 +253,12 @@ proc close_refs {v} {
     set from_v [refs_above_pattern [expr {$v - 1}]]
     set cnt $app(cnt)
     for {set x 0} {$x < $cnt} {incr x} {
-        # (may_hold, written out: this loop runs over every line.)
-        if {[info exists app(q,$x)] || ![info exists app(l,$x)] ||
-                (![regexp $from_v $app(l,$x)] && [string first \\ $app(l,$x)] < 0)} {
+        # (may_hold on a copy, written out, as in renumber_refs.)
+        if {[info exists app(q,$x)] || ![info exists app(l,$x)]} {
+            continue
+        }
+        set text [string range $app(l,$x) 0 end]
+        if {![regexp $from_v $text] && [string first \\ $text] < 0} {
             continue
         }
         set rec $app(l,$x)

@@ -302,9 +302,12 @@ proc index_lines {ver count} {
                 continue
             }
             if {$texts ne ""} {
+                # (A copy is searched: string first would keep a
+                # wide-character copy of the record's text beside it.)
+                set text [string range $app(l,$n) 0 end]
                 set hit 0
                 foreach x $texts {
-                    if {[string first $x $app(l,$n)] >= 0} {
+                    if {[string first $x $text] >= 0} {
                         set hit 1
                         break
                     }
@@ -381,9 +384,11 @@ proc visit_records {ver count} {
                     continue
                 }
                 if {$pre ne ""} {
+                    # (A copy is searched, as in index_lines.)
+                    set text [string range $app(l,$i) 0 end]
                     set hit 0
                     foreach x $pre {
-                        if {[string first $x $app(l,$i)] >= 0} {
+                        if {[string first $x $text] >= 0} {
                             set hit 1
                             break
                         }

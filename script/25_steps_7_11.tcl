@@ -18,7 +18,10 @@ set d3s_append_7_11 [list i0 i1 {*}[lrepeat 21 d1] i1 {*}[lrepeat 7 i0]]
 proc convert_auto_save_control {n} {
     global app sel_strings_7_11
     for {set i 1} {$i < $n} {incr i} {
-        if {[info exists app(l,$i)] && [string first #BoolPC $app(l,$i)] >= 0 &&
+        # (A copy is searched: searching the record itself would keep a
+        # wide-character copy of its text beside it.)
+        if {[info exists app(l,$i)] &&
+                [string first #BoolPC [string range $app(l,$i) 0 end]] >= 0 &&
                 [rec_type $app(l,$i)] eq "#BoolPC" &&
                 [string first $n [rec_tok $app(l,$i) 5]] >= 0} {
             boolpc_to_selpc app(l,$i) $sel_strings_7_11

@@ -112,7 +112,10 @@ proc remove_control {n} {
     remove_lines $n [expr {$n + 2}]
     set v -1
     for {set i 0} {$i < $app(cnt)} {incr i} {
-        if {[info exists app(l,$i)] && [string first #ActVwCfg $app(l,$i)] >= 0 &&
+        # (A copy is searched: searching the record itself would keep a
+        # wide-character copy of its text beside it.)
+        if {[info exists app(l,$i)] &&
+                [string first #ActVwCfg [string range $app(l,$i) 0 end]] >= 0 &&
                 [rec_type $app(l,$i)] eq "#ActVwCfg" &&
                 [lsearch -exact [rec_refs $app(l,$i)] $n] >= 0} {
             set v $i

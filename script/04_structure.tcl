@@ -179,23 +179,8 @@ proc remove_lines {first last} {
 #   nothing.
 proc renumber_refs {after delta} {
     global app
-    set above [refs_above_pattern $after]
-    set cnt $app(cnt)
-    for {set i 0} {$i < $cnt} {incr i} {
-        # (may_hold, written out: this loop runs over every line. A copy
-        # is searched: searching the record itself would keep a
-        # wide-character copy of its text beside it.)
-        if {[info exists app(q,$i)] || ![info exists app(l,$i)]} {
-            continue
-        }
-        set text [string range $app(l,$i) 0 end]
-        if {![regexp $above $text] && [string first \\ $text] < 0} {
-            continue
-        }
+    foreach {i hits} [ref_records [refs_above_pattern $after]] {
         set rec $app(l,$i)
-        if {[catch {lsearch -all -regexp $rec {^@[0-9]+$}} hits]} {
-            continue
-        }
         set changed 0
         foreach k $hits {
             # Digits without leading zeros, so never read as octal.
@@ -210,6 +195,36 @@ proc renumber_refs {after delta} {
         }
     }
     return
+}
+
+# ref_records --
+#   Takes a pattern of refs_above_pattern; returns, in line order, each
+#   line whose plain record may hold a reference it matches, followed by
+#   the positions of that record's reference tokens. String records and
+#   records that cannot be read as a list are left out. Only that record
+#   is read when its line is visited, so a caller may change the records
+#   before it as it goes.
+proc ref_records {pattern} {
+    global app
+    set out {}
+    set cnt $app(cnt)
+    for {set i 0} {$i < $cnt} {incr i} {
+        # (may_hold, written out: this loop runs over every line. A copy
+        # is searched: searching the record itself would keep a
+        # wide-character copy of its text beside it.)
+        if {[info exists app(q,$i)] || ![info exists app(l,$i)]} {
+            continue
+        }
+        set text [string range $app(l,$i) 0 end]
+        if {![regexp $pattern $text] && [string first \\ $text] < 0} {
+            continue
+        }
+        if {[catch {lsearch -all -regexp $app(l,$i) {^@[0-9]+$}} hits]} {
+            continue
+        }
+        lappend out $i $hits
+    }
+    return $out
 }
 
 # join_values --
@@ -250,21 +265,8 @@ proc first_referrer {x} {
 #   is an "#OrdCltn", counted one entry less (token 4). Returns nothing.
 proc close_refs {v} {
     global app
-    set from_v [refs_above_pattern [expr {$v - 1}]]
-    set cnt $app(cnt)
-    for {set x 0} {$x < $cnt} {incr x} {
-        # (may_hold on a copy, written out, as in renumber_refs.)
-        if {[info exists app(q,$x)] || ![info exists app(l,$x)]} {
-            continue
-        }
-        set text [string range $app(l,$x) 0 end]
-        if {![regexp $from_v $text] && [string first \\ $text] < 0} {
-            continue
-        }
+    foreach {x hits} [ref_records [refs_above_pattern [expr {$v - 1}]]] {
         set rec $app(l,$x)
-        if {[catch {lsearch -all -regexp $rec {^@[0-9]+$}} hits]} {
-            continue
-        }
         set dropped 0
         set lowered 0
         foreach k [lreverse $hits] {

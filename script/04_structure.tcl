@@ -101,6 +101,25 @@ proc ref_text {tok} {
     return $app(l,[ref_line $tok])
 }
 
+# move_record --
+#   Takes two lines; puts the record of the first at the second, with its
+#   string flag. An absent record leaves the second line absent too.
+#   Returns nothing.
+proc move_record {from to} {
+    global app
+    if {[info exists app(l,$from)]} {
+        set app(l,$to) $app(l,$from)
+    } else {
+        unset -nocomplain app(l,$to)
+    }
+    if {[info exists app(q,$from)]} {
+        set app(q,$to) 1
+    } else {
+        unset -nocomplain app(q,$to)
+    }
+    return
+}
+
 # open_lines --
 #   Takes a line and a count; moves every record after that line down by
 #   count lines (highest first, string flags with them), raises app(cnt)
@@ -113,19 +132,9 @@ proc open_lines {after count} {
         return -code error -errorcode {NORVANE BADLINE} \
             "Damaged file: cannot open lines after line $after of $cnt"
     }
-    # Each record moves with its string flag; an absent line stays absent.
     for {set i [expr {$cnt - 1}]; set j [expr {$i + $count}]} {$i > $after} \
             {incr i -1; incr j -1} {
-        if {[info exists app(l,$i)]} {
-            set app(l,$j) $app(l,$i)
-        } else {
-            unset -nocomplain app(l,$j)
-        }
-        if {[info exists app(q,$i)]} {
-            set app(q,$j) 1
-        } else {
-            unset -nocomplain app(q,$j)
-        }
+        move_record $i $j
     }
     for {set i [expr {$after + 1}]} {$i <= $after + $count} {incr i} {
         set app(l,$i) ""
@@ -150,18 +159,8 @@ proc remove_lines {first last} {
             "Damaged file: lines $first to $last are not inside its $cnt lines"
     }
     set r [expr {$last - $first + 1}]
-    # Each record moves with its string flag; an absent line stays absent.
     for {set i [expr {$last + 1}]; set j $first} {$i < $cnt} {incr i; incr j} {
-        if {[info exists app(l,$i)]} {
-            set app(l,$j) $app(l,$i)
-        } else {
-            unset -nocomplain app(l,$j)
-        }
-        if {[info exists app(q,$i)]} {
-            set app(q,$j) 1
-        } else {
-            unset -nocomplain app(q,$j)
-        }
+        move_record $i $j
     }
     for {set i [expr {$cnt - $r}]} {$i < $cnt} {incr i} {
         unset -nocomplain app(l,$i) app(q,$i)

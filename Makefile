@@ -32,8 +32,15 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
+# After ctest, the reliability tests' counts (one line each, written to
+# $(BUILD)/reliability/) are printed; the exit status is ctest's.
 test: build
-	tests/e2e/with_xvfb.sh ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	@rm -rf $(BUILD)/reliability
+	@status=0; \
+	tests/e2e/with_xvfb.sh ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) || status=$$?; \
+	if ls $(BUILD)/reliability/*.txt >/dev/null 2>&1; then \
+	  echo "Reliability counts:"; cat $(BUILD)/reliability/*.txt; fi; \
+	exit $$status
 
 demo: build
 	NORVANE_EXE=$(CURDIR)/$(BUILD)/Norvane examples/demo.sh

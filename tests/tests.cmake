@@ -39,14 +39,25 @@ foreach(t ${NORVANE_SCRIPT_TESTS})
   set_tests_properties(script.${n} PROPERTIES LABELS script)
 endforeach()
 
+# The reliability tests each write one line of counts to <test>.txt in
+# this folder; `make test` prints the lines after ctest. The long mode
+# (NORVANE_LONG=1 when configuring and testing) runs many more trials.
+set(NORVANE_SUMMARY_DIR ${CMAKE_CURRENT_BINARY_DIR}/reliability)
+if("$ENV{NORVANE_LONG}" STREQUAL "1")
+  set(NORVANE_E2E_TIMEOUT 7200)
+else()
+  set(NORVANE_E2E_TIMEOUT 300)
+endif()
+
 file(GLOB NORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/e2e/*.test)
 foreach(t ${NORVANE_E2E_TESTS})
   get_filename_component(n ${t} NAME_WE)
   add_test(NAME e2e.${n}
     COMMAND ${NORVANE_TCLSH} ${CMAKE_CURRENT_SOURCE_DIR}/tests/script/run.tcl ${t})
-  set(env "NORVANE_EXE=$<TARGET_FILE:Norvane>" "NORVANE_PROBE_EXE=$<TARGET_FILE:norvane_probe>")
+  set(env "NORVANE_EXE=$<TARGET_FILE:Norvane>" "NORVANE_PROBE_EXE=$<TARGET_FILE:norvane_probe>"
+    "NORVANE_SUMMARY_DIR=${NORVANE_SUMMARY_DIR}")
   if(TARGET wm_delete)
     list(APPEND env "NORVANE_WM_DELETE=$<TARGET_FILE:wm_delete>")
   endif()
-  set_tests_properties(e2e.${n} PROPERTIES LABELS e2e TIMEOUT 300 ENVIRONMENT "${env}")
+  set_tests_properties(e2e.${n} PROPERTIES LABELS e2e TIMEOUT ${NORVANE_E2E_TIMEOUT} ENVIRONMENT "${env}")
 endforeach()

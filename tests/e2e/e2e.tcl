@@ -18,6 +18,8 @@
 #                                         dir (for `send`; loads Tk here),
 #                                         once its run is done (idle 1)
 #   e2e_cleanup                        -> removes the scratch folders
+#   e2e_long                           -> 1 in the long mode (NORVANE_LONG=1)
+#   e2e_summary test line              -> records the test's line of counts
 #
 # status is the exit status, or "timeout" when the program was killed.
 
@@ -224,4 +226,27 @@ proc e2e_app {dir {timeout 10} {idle 1}} {
 #   Removes the scratch root of this test process. Returns nothing.
 proc e2e_cleanup {} {
     file delete -force $::e2e::root
+}
+
+# e2e_long --
+#   Returns 1 when the long mode of the reliability tests is asked for
+#   (NORVANE_LONG=1 in the environment), else 0.
+proc e2e_long {} {
+    expr {[info exists ::env(NORVANE_LONG)] && $::env(NORVANE_LONG) eq "1"}
+}
+
+# e2e_summary --
+#   Takes a test name and one line of counts ("kill: 30 trials, 0 failures
+#   (seed 1234)"); writes the line to <test>.txt in the folder named by
+#   NORVANE_SUMMARY_DIR (created if needed; nothing when unset), for
+#   `make test` to print after ctest. Returns nothing.
+proc e2e_summary {name line} {
+    if {![info exists ::env(NORVANE_SUMMARY_DIR)] || $::env(NORVANE_SUMMARY_DIR) eq ""} {
+        return
+    }
+    file mkdir $::env(NORVANE_SUMMARY_DIR)
+    set f [open [file join $::env(NORVANE_SUMMARY_DIR) $name.txt] w]
+    puts $f $line
+    close $f
+    return
 }

@@ -413,21 +413,71 @@ proc keep_file_attributes {new old} {
     return
 }
 
+# marked_read_only --
+#   Takes a path; returns 1 when the file's permission bits give nobody
+#   the right to write it (a file the user marked read-only, which the
+#   superuser could still write), else 0. Always 0 where files have no
+#   such bits (Windows marks a read-only file itself, and `file writable`
+#   sees that).
+proc marked_read_only {path} {
+    global tcl_platform
+    if {$tcl_platform(platform) ne "unix"
+            || [catch {file attributes $path -permissions} perm]
+            || [scan $perm %o mode] != 1} {
+        return 0
+    }
+    expr {($mode & 0o222) == 0}
+}
+
+# The suffix of a temporary file's name, and the longest name (in bytes)
+# a folder entry may have.
+set temp_suffix .norvane-tmp
+set name_max 255
+
+# temp_path --
+#   Takes the path of a file about to be replaced; returns the path of the
+#   temporary file its new text goes to: in the same folder, named "."
+#   followed by the file's name and ".norvane-tmp" (the name cut short
+#   when the whole would not fit in a folder entry). So it is hidden, never
+#   matches "*.app", and belongs to that one file: a temporary file left
+#   by a run that was killed is found and replaced by the next write of
+#   the same file.
+proc temp_path {target} {
+    global temp_suffix name_max
+    set tail [file tail $target]
+    set room [expr {$name_max - 1 - [string length $temp_suffix]}]
+    while {[string length [encoding convertto [encoding system] $tail]] > $room} {
+        set tail [string range $tail 0 end-1]
+    }
+    file join [file dirname $target] .$tail$temp_suffix
+}
+
 # replace_file --
 #   Takes a file name as given and a command prefix that writes the bytes
-#   to store to the channel appended to it; has them written to a new file
-#   in the same folder and renames it over the file (the target of a
-#   symbolic link), so the file is either fully replaced or left as it
-#   was. Raises an error with a clear message and the error code
-#   {NORVANE WRITE} when the write fails; an error of the writer itself
-#   (a record that cannot be written) reaches the caller as it was
-#   raised, the file left as it was too.
+#   to store to the channel appended to it; has them written to the file's
+#   temporary file (see temp_path; a stale one is removed first, and the
+#   new one is created afresh, readable by its owner only, never through
+#   a link) and renames it over the file (the target of a symbolic link),
+#   so the file is either fully replaced or left as it was. A file whose
+#   permission bits forbid writing is left alone. Raises an error with a
+#   clear message and the error code {NORVANE WRITE} when the write fails;
+#   an error of the writer itself (a record that cannot be written)
+#   reaches the caller as it was raised, the file left as it was too.
 proc replace_file {name writer} {
     set target [link_target [safe_path $name]]
-    set tmp ""
+    if {[marked_read_only $target]} {
+        return -code error -errorcode {NORVANE WRITE} \
+            "$name is read-only and was not converted"
+    }
+    set tmp [temp_path $target]
+    set made 0
     set ch ""
     if {[catch {
-        set ch [file tempfile tmp "[file dirname $target]/Norvane"]
+        if {![catch {file type $tmp}]} {
+            file delete -- $tmp
+        }
+        set ch [open $tmp {WRONLY CREAT EXCL BINARY} 0600]
+        set made 1
         fconfigure $ch -translation binary -eofchar {} -buffersize 65536
         {*}$writer $ch
         set c $ch
@@ -439,7 +489,7 @@ proc replace_file {name writer} {
         if {$ch ne ""} {
             catch {close $ch}
         }
-        if {$tmp ne ""} {
+        if {$made} {
             catch {file delete -- $tmp}
         }
         if {[lrange [dict get $opts -errorcode] 0 1] eq {NORVANE RECORD}} {

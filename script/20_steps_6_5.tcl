@@ -242,7 +242,15 @@ proc fixapp7.1 {list} {
         apply_renames l patch_path $rename_tables(7.1)
     } elseif {$type eq "#AppVwCfg"} {
         FixVersion l 7 1 7 2 0
-        tok_insert l 26 i3
+        # The new "i3" goes right after the version; the type reference
+        # keeps its place four tokens after the major version (token 27),
+        # where every later layout looks for it, and the token that stood
+        # between them follows it.
+        if {[rec_len $l] == 38} {
+            tok_replace l 26 27 i3 [rec_tok $l 27] [rec_tok $l 26]
+        } else {
+            tok_insert l 26 i3
+        }
     }
     return
 }

@@ -1,5 +1,5 @@
 #AsciiFiler 1 
-0 #AppVwCfg @0 @0 @0 i0 i0 i640 i480 c1 c0 @0 c0 @0 @0 l65536 c1 c0 i0 i0 c1 c0 l262148 l1310748 @0 @0 @0 @0 i0 i0 i0 i0 l0 l0 l0 l0 d0 d0 d0 d0 s8 s3 s3 i3 i2 @2 c1 i250 c0 i0 c0 c0 d0.25 d0 i0 i0 i0 i0 
+0 #AppVwCfg @0 @0 @0 i0 i0 i640 i480 c1 c0 @0 c0 @0 @0 l65536 c1 c0 i0 i0 c1 c0 l262148 l1310748 @0 @0 @0 @0 i0 i0 i0 i0 l0 l0 l0 l0 d0 d0 d0 d0 s8 s3 s3 i3 @2 i2 c1 i250 c0 i0 c0 c0 d0.25 d0 i0 i0 i0 i0 
 0 #CharString i10 *10"SurfaceApp 
 0 #SelPC @0 @0 @0 @5 i0 c1 c0 c0 c2 @110 @111 i7 i0 i0 c1 c1 
 0 #CharString i10 *10"Auto Save: 

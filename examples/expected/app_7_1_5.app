@@ -1,5 +1,5 @@
 #AsciiFiler 1 
-0 #AppVwCfg @0 @0 @0 i0 i0 i640 i480 c1 c0 @0 c0 @0 @0 l65536 c1 c0 i0 i0 c1 c0 l262148 l1310748 @0 @0 @0 @0 i0 i0 i0 i0 l0 l0 l0 l0 d0 d0 d0 d0 s8 s3 s3 i3 i2 @2 c1 i250 c0 i0 c0 c0 d0.25 d0 i0 i0 i0 i0 
+0 #AppVwCfg @0 @0 @0 i0 i0 i640 i480 c1 c0 @0 c0 @0 @0 l65536 c1 c0 i0 i0 c1 c0 l262148 l1310748 @0 @0 @0 @0 i0 i0 i0 i0 l0 l0 l0 l0 d0 d0 d0 d0 s8 s3 s3 i3 @2 i2 c1 i250 c0 i0 c0 c0 d0.25 d0 i0 i0 i0 i0 
 0 #CharString i10 *10"SurfaceApp 
 0 #ScalarLinMapMgr c1 d1.5 c0 d0.25 d2 i0 
 0 #ObPlotVwCfg @0 @0 @0 i188 i70 i200 i120 c1 c0 @0 c0 @0 c0 l65536 c1 c1 i2 c0 c1 c0 l262148 l1310748 @0 @0 @0 @0 i0 i0 i0 i0 l0 l0 l0 l0 d0 d0 d0 d0 i1 d12.5 c0 d12.5 i0 i1 c1 i2 c1 c0 d1.5 d1.7976931348623157e+308 i100 d1.7976931348623157e+308 

@@ -174,15 +174,22 @@ proc AppVersion {} {
 #   major and minor version the step expects, and the new major, minor and
 #   third version. Rewrites the version tokens (and the "i3" token of the
 #   later layouts) in place. An unknown layout queues "INCORRECT VERSION"
-#   and changes nothing. A version that is not the expected one queues
-#   "Incorrect app version: major.minor" and raises an error with the
-#   error code {NORVANE REPORTED}, which ends the conversion of the file.
-#   Returns nothing.
+#   and changes nothing; when the record is the file's header (the step is
+#   at line 1, cur_index) the error below is raised too, since the file
+#   would otherwise be written with a header that names no version. A
+#   version that is not the expected one queues "Incorrect app version:
+#   major.minor" and raises an error with the error code
+#   {NORVANE REPORTED}, which ends the conversion of the file. Returns
+#   nothing.
 proc FixVersion {list oldMajVer oldMinVer newMajVer newMinVer newBugVer} {
     upvar 1 $list l
+    global cur_index
     set layout [header_layout $l]
     if {$layout eq ""} {
         append_user_msg "INCORRECT VERSION"
+        if {[info exists cur_index] && $cur_index == 1} {
+            return -code error -errorcode {NORVANE REPORTED} "INCORRECT VERSION"
+        }
         return
     }
     lassign $layout pos - i3pos
@@ -331,7 +338,8 @@ set write_chunk_lines 2000
 #   on its own line, string records with their count rebuilt, every line
 #   ended by one space (the string's own closing space for string records)
 #   and a line feed. Raises an error with the code {NORVANE RECORD} for a
-#   string record that cannot be read as a list.
+#   string record that cannot be read as a list, and for a record that
+#   would not be read back as the same record (see unwritable).
 proc render_lines {from to} {
     global app
     set out {}
@@ -340,6 +348,11 @@ proc render_lines {from to} {
             continue
         }
         if {![info exists app(q,$n)]} {
+            # (A copy is searched: searching the record itself would keep
+            # a wide-character copy of its text beside it.)
+            if {[regexp {[\r\n"]} [string range $app(l,$n) 0 end]]} {
+                unwritable $n plain $app(l,$n)
+            }
             lappend out "$app(l,$n) "
             continue
         }
@@ -349,6 +362,10 @@ proc render_lines {from to} {
         }
         set last [lindex $app(l,$n) end]
         set head [canon_list [lrange $app(l,$n) 0 end-1]]
+        if {[string index $last end] ne " " || [regexp {[\r\n"*]} $head]
+                || [string first #PanelButtonVwCfg $head] >= 0} {
+            unwritable $n string $head $last
+        }
         lappend out "$head *[expr {[string length $last] - 1}]\"$last"
         # The record's tokens, parsed here, need not stay in memory.
         string length $app(l,$n)
@@ -357,6 +374,53 @@ proc render_lines {from to} {
         return ""
     }
     return "[join $out \n]\n"
+}
+
+# unwritable --
+#   Takes a line of the table, the kind of record ("plain" or "string"),
+#   the record's text (for a string record the tokens before its string,
+#   in list form) and, for a string record, the string element. Raises
+#   an error with the code {NORVANE RECORD} when the reader would not read
+#   the written line back as the same record: a line break outside a
+#   string, a double quote in a plain record (the reader takes that line
+#   for a string record) unless it is a "#PanelButtonVwCfg" or the record
+#   ends with a whole string token (see is_string_line), an asterisk
+#   or double quote before a string, a string without its closing space,
+#   or a string record of type "#PanelButtonVwCfg" (read back as a plain
+#   record). Returns nothing when the record can be written.
+proc unwritable {n kind text {elem ""}} {
+    set string_rec [expr {$kind eq "string"}]
+    set type [rec_type $text]
+    if {[regexp {[\r\n]} $text]} {
+        set why "it holds a line break outside a string"
+    } elseif {$string_rec && [string index $elem end] ne " "} {
+        set why "its string has lost its closing space"
+    } elseif {$string_rec && [regexp {[*"]} $text]} {
+        set why "the tokens before its string hold an asterisk or a double quote"
+    } elseif {$string_rec && $type eq "#PanelButtonVwCfg"} {
+        set why "a #PanelButtonVwCfg record is read back as a plain record"
+    } elseif {!$string_rec && [string first \" $text] >= 0 &&
+              $type ne "#PanelButtonVwCfg" && ![is_string_line $text]} {
+        set why "it holds a double quote but does not end with a whole string"
+    } else {
+        return
+    }
+    return -code error -errorcode {NORVANE RECORD} \
+        "record $n cannot be written back as it is: $why"
+}
+
+# is_string_line --
+#   Takes the text of a plain record that holds a double quote; returns 1
+#   when the reader takes the line written from it for the same string
+#   token: an asterisk before the first double quote, decimal digits
+#   between them, and exactly that many bytes after the quote up to the
+#   line's closing space. Returns 0 otherwise.
+proc is_string_line {text} {
+    if {![regexp -indices {^[^*"]*\*([0-9]+)"} $text quote digits]} {
+        return 0
+    }
+    set count [decimal_value [string range $text {*}$digits]]
+    expr {[string length $text] - [lindex $quote 1] - 1 == $count}
 }
 
 # render_app --

@@ -101,21 +101,33 @@ proc ref_text {tok} {
     return $app(l,[ref_line $tok])
 }
 
-# move_record --
-#   Takes two lines; puts the record of the first at the second, with its
-#   string flag. An absent record leaves the second line absent too.
+# move_lines --
+#   Takes a first and a last line and a distance d; puts the record of
+#   every line from first to last at that line plus d, with its string
+#   flag, taking the lines in the order that leaves no record overwritten
+#   before it moved. An absent record leaves its new line absent too.
 #   Returns nothing.
-proc move_record {from to} {
+proc move_lines {first last d} {
     global app
-    if {[info exists app(l,$from)]} {
-        set app(l,$to) $app(l,$from)
+    if {$d > 0} {
+        set from $last
+        set step -1
     } else {
-        unset -nocomplain app(l,$to)
+        set from $first
+        set step 1
     }
-    if {[info exists app(q,$from)]} {
-        set app(q,$to) 1
-    } else {
-        unset -nocomplain app(q,$to)
+    for {set k [expr {$last - $first}]} {$k >= 0} {incr k -1; incr from $step} {
+        set to [expr {$from + $d}]
+        if {[info exists app(l,$from)]} {
+            set app(l,$to) $app(l,$from)
+        } else {
+            unset -nocomplain app(l,$to)
+        }
+        if {[info exists app(q,$from)]} {
+            set app(q,$to) 1
+        } elseif {[info exists app(q,$to)]} {
+            unset app(q,$to)
+        }
     }
     return
 }
@@ -126,21 +138,23 @@ proc move_record {from to} {
 #   by count and leaves the freed lines as empty plain records. References
 #   are not changed (see renumber_refs). Returns nothing.
 proc open_lines {after count} {
-    global app
+    global app rec_quiet
     set cnt $app(cnt)
     if {$after < 0 || $after >= $cnt} {
         return -code error -errorcode {NORVANE BADLINE} \
             "Damaged file: cannot open lines after line $after of $cnt"
     }
-    for {set i [expr {$cnt - 1}]; set j [expr {$i + $count}]} {$i > $after} \
-            {incr i -1; incr j -1} {
-        move_record $i $j
-    }
+    # (The record index is told of the move as a whole, not line by line.)
+    set quiet $rec_quiet
+    set rec_quiet 1
+    move_lines [expr {$after + 1}] [expr {$cnt - 1}] $count
     for {set i [expr {$after + 1}]} {$i <= $after + $count} {incr i} {
         set app(l,$i) ""
         unset -nocomplain app(q,$i)
     }
+    set rec_quiet $quiet
     set app(cnt) [expr {$cnt + $count}]
+    index_moved [list open $after $count]
     return
 }
 
@@ -152,20 +166,22 @@ proc open_lines {after count} {
 #   inside the table, which would otherwise cut off records that were not
 #   meant to go. Returns nothing.
 proc remove_lines {first last} {
-    global app
+    global app rec_quiet
     set cnt $app(cnt)
     if {$first < 1 || $last < $first || $last >= $cnt} {
         return -code error -errorcode {NORVANE BADLINE} \
             "Damaged file: lines $first to $last are not inside its $cnt lines"
     }
     set r [expr {$last - $first + 1}]
-    for {set i [expr {$last + 1}]; set j $first} {$i < $cnt} {incr i; incr j} {
-        move_record $i $j
-    }
+    set quiet $rec_quiet
+    set rec_quiet 1
+    move_lines [expr {$last + 1}] [expr {$cnt - 1}] [expr {-$r}]
     for {set i [expr {$cnt - $r}]} {$i < $cnt} {incr i} {
         unset -nocomplain app(l,$i) app(q,$i)
     }
+    set rec_quiet $quiet
     set app(cnt) [expr {$cnt - $r}]
+    index_moved [list remove $first $last]
     return
 }
 
@@ -178,76 +194,156 @@ proc remove_lines {first last} {
 #   nothing.
 proc renumber_refs {after delta} {
     global app
-    foreach {i hits} [ref_records [refs_above_pattern $after]] {
-        set rec $app(l,$i)
+    foreach {i hits} [ref_records $after] {
+        # (A copy is read as a list, so that a record left as it is does
+        # not keep its tokens parsed in memory.)
+        set rec [string range $app(l,$i) 0 end]
         set changed 0
+        set again 0
+        set top 0
         foreach k $hits {
             # Digits without leading zeros, so never read as octal.
             set v [string trimleft [string range [lindex $rec $k] 1 end] 0]
             if {$v ne "" && $v > $after} {
-                lset rec $k @[expr {$v + $delta}]
+                set v [expr {$v + $delta}]
+                lset rec $k @$v
                 set changed 1
+                if {$k == 1} {
+                    set again 1
+                }
+            }
+            if {$v ne "" && $v > $top} {
+                set top $v
             }
         }
         if {$changed} {
-            set app(l,$i) [join_values $app(l,$i) $rec]
+            store_renumbered $i $rec $top $again
         }
     }
     return
 }
 
+# store_renumbered --
+#   Takes a line, the new token values of its record, the highest line
+#   they refer to and 1 when the record's type token changed. Stores the
+#   values trimmed, empty ones dropped, joined by single blanks, nothing
+#   quoted (a former text without braces, double quotes or backslashes has
+#   only plain words as values, which are joined as they stand). Tells the
+#   record index, which is not told of each line written: a record whose
+#   text was not plain, or whose type or visits may change with its text,
+#   is indexed again. Returns nothing.
+proc store_renumbered {n values top again} {
+    global app rec_quiet rec_types rec_maxref rec_index_ok step_filtered
+    set text $app(l,$n)
+    set rec_quiet 1
+    if {[regexp {[{}"\\]} $text]} {
+        set app(l,$n) [join_texts {*}$values]
+        set again 1
+    } else {
+        set app(l,$n) [join $values " "]
+    }
+    set rec_quiet 0
+    if {!$rec_index_ok} {
+        return
+    }
+    if {$again || [info exists step_filtered([lindex $rec_types $n])]} {
+        lappend ::rec_dirty $n
+    } elseif {$n < [llength $rec_maxref]} {
+        lset rec_maxref $n $top
+    }
+    return
+}
+
 # ref_records --
-#   Takes a pattern of refs_above_pattern; returns, in line order, each
-#   line whose plain record may hold a reference it matches, followed by
-#   the positions of that record's reference tokens. String records and
-#   records that cannot be read as a list are left out. Only that record
-#   is read when its line is visited, so a caller may change the records
-#   before it as it goes.
-proc ref_records {pattern} {
-    global app
+#   Takes a line n; returns, in line order, each line whose plain record
+#   may hold a reference above n, followed by the positions of that
+#   record's reference tokens. String records and records that cannot be
+#   read as a list are left out. While the record index is kept, only the
+#   records whose highest reference it does not know or knows to lie
+#   above n are read, and what is read is kept for later. A caller may
+#   change the records before a line as it goes.
+proc ref_records {above} {
+    global app rec_maxref
     set out {}
     set cnt $app(cnt)
-    for {set i 0} {$i < $cnt} {incr i} {
-        # (may_hold, written out: this loop runs over every line. A copy
-        # is searched: searching the record itself would keep a
-        # wide-character copy of its text beside it.)
+    if {![index_is_current]} {
+        set pattern [refs_above_pattern $above]
+        for {set i 0} {$i < $cnt} {incr i} {
+            # (may_hold, written out: this loop runs over every line. A
+            # copy is searched: searching the record itself would keep a
+            # wide-character copy of its text beside it.)
+            if {[info exists app(q,$i)] || ![info exists app(l,$i)]} {
+                continue
+            }
+            set text [string range $app(l,$i) 0 end]
+            if {![regexp $pattern $text] && [string first \\ $text] < 0} {
+                continue
+            }
+            if {[catch {lsearch -all -regexp $text {^@[0-9]+$}} hits]} {
+                continue
+            }
+            lappend out $i $hits
+        }
+        return $out
+    }
+    index_refs_known
+    set i -1
+    foreach m $rec_maxref {
+        incr i
+        if {$m >= 0 && $m <= $above} {
+            continue
+        }
+        if {$i >= $cnt} {
+            break
+        }
         if {[info exists app(q,$i)] || ![info exists app(l,$i)]} {
+            lset rec_maxref $i 0
             continue
         }
         set text [string range $app(l,$i) 0 end]
-        if {![regexp $pattern $text] && [string first \\ $text] < 0} {
+        if {[catch {lsearch -all -regexp $text {^@[0-9]+$}} hits]} {
+            lset rec_maxref $i 0
             continue
         }
-        if {[catch {lsearch -all -regexp $app(l,$i) {^@[0-9]+$}} hits]} {
-            continue
+        set top 0
+        foreach k $hits {
+            set v [string trimleft [string range [lindex $text $k] 1 end] 0]
+            if {$v ne "" && $v > $top} {
+                set top $v
+            }
         }
-        lappend out $i $hits
+        if {[string first \\ [string range $app(l,$i) 0 end]] >= 0} {
+            # Escapes may hide a reference: such a record is always read.
+            set top -1
+        }
+        lset rec_maxref $i $top
+        if {$hits ne "" && ($top < 0 || $top > $above)} {
+            lappend out $i $hits
+        }
     }
     return $out
-}
-
-# join_values --
-#   Takes a record's former text and its token values; returns the values
-#   trimmed, empty ones dropped, joined by single blanks, nothing quoted.
-#   A former text without braces, double quotes or backslashes has only
-#   plain words as values, which are joined as they stand.
-proc join_values {text values} {
-    if {[regexp {[{}"\\]} $text]} {
-        return [join_texts {*}$values]
-    }
-    join $values " "
 }
 
 # first_referrer --
 #   Takes a line x; returns the first line below x whose plain record holds
 #   a reference to x, or -1 when there is none.
 proc first_referrer {x} {
-    global app
+    global app rec_maxref
+    set known [index_is_current]
+    if {$known} {
+        index_refs_known
+    }
     set to_x "@0*[dec_value $x](?!\[0-9\])"
     for {set i 0} {$i < $x} {incr i} {
+        if {$known} {
+            set m [lindex $rec_maxref $i]
+            if {$m ne "" && $m >= 0 && $m < $x} {
+                continue
+            }
+        }
         if {[info exists app(l,$i)] && ![info exists app(q,$i)] &&
-                [may_hold $app(l,$i) $to_x] &&
-                [lsearch -exact -integer [rec_refs $app(l,$i)] $x] >= 0} {
+                [may_hold [string range $app(l,$i) 0 end] $to_x] &&
+                [lsearch -exact -integer [rec_refs [string range $app(l,$i) 0 end]] $x] >= 0} {
             return $i
         }
     }
@@ -264,25 +360,39 @@ proc first_referrer {x} {
 #   is an "#OrdCltn", counted one entry less (token 4). Returns nothing.
 proc close_refs {v} {
     global app
-    foreach {x hits} [ref_records [refs_above_pattern [expr {$v - 1}]]] {
-        set rec $app(l,$x)
+    foreach {x hits} [ref_records [expr {$v - 1}]] {
+        set rec [string range $app(l,$x) 0 end]
         set dropped 0
         set lowered 0
+        set again 0
+        set top 0
         foreach k [lreverse $hits] {
             set r [dec_value [string range [lindex $rec $k] 1 end]]
             if {$r == $v} {
                 set rec [lreplace $rec $k $k]
                 set dropped 1
-            } elseif {$r > $v} {
-                lset rec $k @[expr {$r - 1}]
+                if {$k <= 1} {
+                    set again 1
+                }
+                continue
+            }
+            if {$r > $v} {
+                set r [expr {$r - 1}]
+                lset rec $k @$r
                 set lowered 1
+                if {$k == 1} {
+                    set again 1
+                }
+            }
+            if {$r > $top} {
+                set top $r
             }
         }
         if {$dropped} {
             lappend rec @0
         }
         if {$dropped || $lowered} {
-            set app(l,$x) [join_values $app(l,$x) $rec]
+            store_renumbered $x $rec $top $again
         }
         if {$dropped} {
             set c [first_referrer $x]

@@ -42,13 +42,17 @@ set verlist {}
 #   has rules for and optionally the step's content filters: a dictionary
 #   from a record type (an exact name) to texts, one of which a record of
 #   that type must hold for the step to change it or anything else.
-#   Appends the version to verlist and keeps the types and filters.
+#   Appends the version to verlist and keeps the types and filters
+#   (step_filtered(<type>) marks a type some step has filters for).
 #   Returns nothing.
 proc register_step {ver types {filters {}}} {
-    global verlist step_types step_filters
+    global verlist step_types step_filters step_filtered
     lappend verlist $ver
     set step_types($ver) $types
     set step_filters($ver) $filters
+    foreach type [dict keys $filters] {
+        set step_filtered($type) 1
+    }
     # Answers worked out for an earlier step of the same version go.
     foreach cache {::step_rule_cache ::step_filter_cache} {
         foreach key [array names $cache] {

@@ -21,6 +21,15 @@
 # line, reading the table as it is, and the index is built anew for the
 # next pass.
 #
+# Opening and removing lines (open_lines, remove_lines) and renumbering
+# references (renumber_refs, close_refs) go through every line of the
+# table. They write quietly, without noting each line, and tell the index
+# how lines moved (index_opened, index_removed): the index shifts its line
+# numbers, the pass shifts the lines it still has to visit, and only the
+# lines whose type or visit may have changed are noted. The index also
+# keeps, per line, the highest line a record refers to, so that a
+# renumbering reads only the records that may refer past its line.
+#
 # A step may also name, for a record type, texts one of which a record of
 # that type must hold for the step to do anything with it (the common
 # texts of its renames, the names its rules test). Its pass then leaves
@@ -39,11 +48,22 @@ set norvane_fast_steps 1
 # rec_names(<type>)  one shared copy of each type name
 # rec_dirty          lines written or unset since they were last indexed
 # rec_index_ok       1 while the index describes the table's lines
+# rec_cnt            the number of lines the index describes
+# rec_maxref         list: element n is the highest line the plain record
+#                    of line n refers to (0 for none, or for a string or a
+#                    record that is not a list), -1 when not known
+# rec_quiet          1 while a line move or renumbering writes lines
+# rec_shifts         line moves since the pass last looked: {open after
+#                    count} and {remove first last}
 # Lists rather than arrays per line keep the index small beside the table.
 set rec_types {}
 set rec_traced {}
 set rec_dirty {}
 set rec_index_ok 0
+set rec_cnt 0
+set rec_maxref {}
+set rec_quiet 0
+set rec_shifts {}
 
 # A visit that wrote more lines than this makes the rest of the pass go
 # line by line.
@@ -54,8 +74,8 @@ set rec_scan_limit 64
 #   arguments (names and operation). Notes the line as written; a line
 #   unset loses its trace.
 proc index_line_note {n name1 name2 op} {
-    global rec_dirty rec_traced rec_index_ok
-    if {$rec_index_ok} {
+    global rec_dirty rec_traced rec_index_ok rec_quiet
+    if {$rec_index_ok && !$rec_quiet} {
         # (An index already given up is built anew: no need to note.)
         lappend rec_dirty $n
     }
@@ -121,7 +141,8 @@ proc index_header_traced {} {
 #   Takes nothing; indexes every line of the table by type and puts the
 #   traces in place. Returns nothing.
 proc index_build {} {
-    global app rec_index rec_types rec_traced rec_dirty rec_index_ok rec_names
+    global app rec_index rec_types rec_traced rec_dirty rec_index_ok rec_names \
+        rec_cnt rec_maxref
     array unset rec_index
     if {![index_header_traced]} {
         # A new table: none of its lines carries a trace yet.
@@ -151,7 +172,106 @@ proc index_build {} {
         }
     }
     set rec_dirty {}
+    set rec_cnt $cnt
+    set rec_maxref [lrepeat $cnt -1]
     set rec_index_ok 1
+    return
+}
+
+# index_note --
+#   Takes a line; notes it as written when the index is kept (a quiet
+#   writer's way to have a line indexed again). Returns nothing.
+proc index_note {n} {
+    global rec_index_ok rec_dirty
+    if {$rec_index_ok} {
+        lappend rec_dirty $n
+    }
+    return
+}
+
+# index_refs_known --
+#   Takes nothing; makes rec_maxref cover every line of the table, lines
+#   written since they were indexed counted as not known. Returns nothing.
+proc index_refs_known {} {
+    global app rec_maxref rec_dirty
+    set len [llength $rec_maxref]
+    if {$len < $app(cnt)} {
+        lappend rec_maxref {*}[lrepeat [expr {$app(cnt) - $len}] -1]
+        set len $app(cnt)
+    }
+    foreach n $rec_dirty {
+        if {$n >= 0 && $n < $len} {
+            lset rec_maxref $n -1
+        }
+    }
+    return
+}
+
+# index_refs_set --
+#   Takes a line and the highest line its record now refers to; keeps it
+#   while the index is kept. Returns nothing.
+proc index_refs_set {n top} {
+    global rec_index_ok
+    if {$rec_index_ok} {
+        index_set rec_maxref $n $top
+    }
+    return
+}
+
+# index_shift_lines --
+#   Takes a list of lines and a line move ({open after count} or {remove
+#   first last}); returns the lines where the move puts them, the removed
+#   ones left out.
+proc index_shift_lines {lines move} {
+    lassign $move op a b
+    if {$op eq "open"} {
+        return [lmap n $lines {expr {$n > $a ? $n + $b : $n}}]
+    }
+    set r [expr {$b - $a + 1}]
+    lmap n $lines {
+        if {$n < $a} {
+            set n
+        } elseif {$n > $b} {
+            expr {$n - $r}
+        } else {
+            continue
+        }
+    }
+}
+
+# index_moved --
+#   Takes a line move ({open after count} or {remove first last}) that
+#   open_lines or remove_lines has just made quietly; shifts the index's
+#   lines to match, notes opened lines as written, puts the trace on lines
+#   new at the end and keeps the move for the running pass. Returns
+#   nothing.
+proc index_moved {move} {
+    global rec_index_ok rec_index rec_types rec_maxref rec_dirty rec_cnt rec_shifts
+    if {!$rec_index_ok} {
+        return
+    }
+    foreach t [array names rec_index] {
+        set rec_index($t) [index_shift_lines $rec_index($t) $move]
+    }
+    set rec_dirty [index_shift_lines $rec_dirty $move]
+    lassign $move op a b
+    if {$op eq "open"} {
+        set at [expr {$a + 1}]
+        set rec_types [linsert $rec_types $at {*}[lrepeat $b {}]]
+        set rec_maxref [linsert $rec_maxref $at {*}[lrepeat $b -1]]
+        for {set n $at} {$n <= $a + $b} {incr n} {
+            lappend rec_dirty $n
+        }
+        for {set n $rec_cnt} {$n < $rec_cnt + $b} {incr n} {
+            index_trace_line $n
+        }
+        incr rec_cnt $b
+    } else {
+        set rec_types [lreplace $rec_types $a $b]
+        set rec_maxref [lreplace $rec_maxref $a $b]
+        incr rec_cnt [expr {$a - $b - 1}]
+    }
+    lappend rec_shifts $move
     return
 }
 
@@ -171,6 +291,7 @@ proc index_update {} {
         if {$n < 1} {
             continue
         }
+        index_set rec_maxref $n -1
         if {![info exists app(l,$n)]} {
             if {$n < [llength $rec_types]} {
                 lset rec_types $n {}
@@ -285,10 +406,10 @@ proc step_prefilter {ver} {
 }
 
 # index_lines --
-#   Takes a step version and the pass's count; returns in ascending order
-#   the lines below the count that hold records of the step's types, less
-#   those its filter for their type passes over.
-proc index_lines {ver count} {
+#   Takes a step version; returns in ascending order the lines that hold
+#   records of the step's types, less those its filter for their type
+#   passes over.
+proc index_lines {ver} {
     global app rec_index rec_types
     set lines {}
     foreach t [array names rec_index] {
@@ -297,8 +418,7 @@ proc index_lines {ver count} {
         }
         set texts [step_filter $ver $t]
         foreach n $rec_index($t) {
-            if {$n >= $count || [lindex $rec_types $n] ne $t ||
-                    ![info exists app(l,$n)]} {
+            if {[lindex $rec_types $n] ne $t || ![info exists app(l,$n)]} {
                 continue
             }
             if {$texts ne ""} {
@@ -322,15 +442,52 @@ proc index_lines {ver count} {
     lsort -integer -unique $lines
 }
 
+# visit_line_by_line --
+#   Takes a step version, a line n and the pass's count; calls the step
+#   for every line after n and below the count whose record it is to be
+#   called for (step_visits), reading the table as it is. Returns nothing.
+proc visit_line_by_line {ver n count} {
+    global app cur_index
+    set step fixapp$ver
+    set pre [step_prefilter $ver]
+    for {set i [expr {$n + 1}]} {$i < $count} {incr i} {
+        if {![info exists app(l,$i)]} {
+            continue
+        }
+        if {$pre ne ""} {
+            # (A copy is searched, as in index_lines.)
+            set text [string range $app(l,$i) 0 end]
+            set hit 0
+            foreach x $pre {
+                if {[string first $x $text] >= 0} {
+                    set hit 1
+                    break
+                }
+            }
+            if {!$hit} {
+                continue
+            }
+        }
+        if {[step_visits $ver $app(l,$i)]} {
+            set cur_index $i
+            $step app(l,$i)
+        }
+    }
+    return
+}
+
 # visit_records --
 #   Takes a step version and the pass's count (app(cnt) when the pass
 #   began); calls the step "fixapp<version>" for every line from 1 to the
 #   count minus one that holds a record of one of the step's types, in
 #   ascending order, with cur_index set to the line (a file that needs
-#   only the last step gets the plain pass). Returns nothing.
+#   only the last step gets the plain pass). Lines moved while the pass
+#   runs are followed: like the plain loop, the pass goes on with the line
+#   after the one it visited, whatever record now lies there. Returns
+#   nothing.
 proc visit_records {ver count} {
     global app cur_index rec_dirty rec_scan_limit rec_index_ok rec_index \
-        rec_types verlist
+        rec_types rec_maxref rec_cnt rec_shifts verlist
     set step fixapp$ver
     if {![index_is_current] && [lindex $verlist end] eq $ver} {
         # The last step and no index yet: one pass over every record costs
@@ -344,25 +501,60 @@ proc visit_records {ver count} {
         return
     }
     index_update
-    set todo [index_lines $ver $count]
-    set cnt $app(cnt)
+    set todo [index_lines $ver]
+    set rec_shifts {}
     set k 0
     while {$k < [llength $todo]} {
         set n [lindex $todo $k]
         incr k
-        if {![info exists app(l,$n)]} {
+        if {$n >= $count} {
+            break
+        }
+        if {$n < 1 || ![info exists app(l,$n)]} {
             continue
         }
         set cur_index $n
         $step app(l,$n)
+        if {$rec_shifts ne ""} {
+            # Lines moved: the lines still to visit move with their
+            # records, and those that moved to this line or before it
+            # have had their turn.
+            set rest [lrange $todo $k end]
+            foreach move $rec_shifts {
+                set rest [index_shift_lines $rest $move]
+            }
+            set rec_shifts {}
+            set todo {}
+            foreach i $rest {
+                if {$i > $n} {
+                    lappend todo $i
+                }
+            }
+            set k 0
+        }
+        if {$app(cnt) != $rec_cnt} {
+            if {$app(cnt) < $rec_cnt || !$rec_index_ok} {
+                # Lines went without the index being told: the rest of
+                # the pass reads the table as it is, and the next pass
+                # indexes it anew.
+                set rec_index_ok 0
+                set rec_dirty {}
+                visit_line_by_line $ver $n $count
+                return
+            }
+            # Records added at the end: indexed like lines written.
+            for {set i $rec_cnt} {$i < $app(cnt)} {incr i} {
+                lappend rec_dirty $i
+            }
+            set rec_cnt $app(cnt)
+        }
         if {$rec_dirty eq ""} {
             # Unchanged: the record's tokens, parsed while the step read
             # it, need not stay in memory.
             string length $app(l,$n)
             continue
         }
-        if {$app(cnt) == $cnt && [info exists app(l,$n)] &&
-                [lsearch -exact -not $rec_dirty $n] < 0} {
+        if {[info exists app(l,$n)] && [lsearch -exact -not $rec_dirty $n] < 0} {
             # Only the record passed in was written: index it again.
             set rec_dirty {}
             set t [index_type $app(l,$n)]
@@ -370,38 +562,16 @@ proc visit_records {ver count} {
                 lappend rec_index($t) $n
                 lset rec_types $n $t
             }
+            index_set rec_maxref $n -1
             continue
         }
-        if {$app(cnt) != $cnt || [llength $rec_dirty] > $rec_scan_limit} {
-            # Lines were moved or added: the lines still to visit are found
+        if {[llength $rec_dirty] > $rec_scan_limit} {
+            # Many lines were written: the lines still to visit are found
             # by reading the table as it is now, and the next pass indexes
             # it anew.
             set rec_index_ok 0
             set rec_dirty {}
-            set pre [step_prefilter $ver]
-            for {set i [expr {$n + 1}]} {$i < $count} {incr i} {
-                if {![info exists app(l,$i)]} {
-                    continue
-                }
-                if {$pre ne ""} {
-                    # (A copy is searched, as in index_lines.)
-                    set text [string range $app(l,$i) 0 end]
-                    set hit 0
-                    foreach x $pre {
-                        if {[string first $x $text] >= 0} {
-                            set hit 1
-                            break
-                        }
-                    }
-                    if {!$hit} {
-                        continue
-                    }
-                }
-                if {[step_visits $ver $app(l,$i)]} {
-                    set cur_index $i
-                    $step app(l,$i)
-                }
-            }
+            visit_line_by_line $ver $n $count
             return
         }
         set later {}

@@ -8,6 +8,10 @@
 // Asks for a window message queue of the given size (where there is one).
 void Et_PlatformSetMessageQueue(int size);
 
+// Makes a write past the process's file-size limit fail with an error
+// that the script reports for the file, instead of ending the process.
+void Et_PlatformFileLimitAsError();
+
 // The raw command line of the process, program name included.
 const char *Et_PlatformRawCommandLine();
 

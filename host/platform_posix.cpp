@@ -4,11 +4,19 @@
 
 #include <unistd.h>
 
+#include <csignal>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 void Et_PlatformSetMessageQueue(int) {}
+
+void Et_PlatformFileLimitAsError() {
+    // By default SIGXFSZ ends the process mid-write; ignored, the write
+    // fails with EFBIG and the file is left as it was.
+    std::signal(SIGXFSZ, SIG_IGN);
+}
 
 const char *Et_PlatformRawCommandLine() {
     // The process receives its arguments already split; start-up uses them.

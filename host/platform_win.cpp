@@ -9,6 +9,10 @@ void Et_PlatformSetMessageQueue(int size) {
     (void)size;
 }
 
+void Et_PlatformFileLimitAsError() {
+    // Windows has no file-size limit signal: a failed write is an error.
+}
+
 const char *Et_PlatformRawCommandLine() {
     return GetCommandLineA();
 }

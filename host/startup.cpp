@@ -116,6 +116,7 @@ void Et_ProcessEntry(int argc, char **argv) {
     Tcl_SetPanicProc(Et_Panic);
     std::setlocale(LC_ALL, "C");
     Et_PlatformSetMessageQueue(64);
+    Et_PlatformFileLimitAsError();
     Et_StdChannelsInit();
 
     int ac = 0;

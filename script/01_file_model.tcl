@@ -260,11 +260,17 @@ proc read_string_element {data start line} {
 # read_file_bytes --
 #   Takes a file name as given and returns a list: "ok" and the file's
 #   bytes, each byte one character, or "error" and a message saying why
-#   the file cannot be read.
+#   the file cannot be read (a folder, a named pipe or a device is not
+#   read at all).
 proc read_file_bytes {name} {
     set path [safe_path $name]
     if {[file isdirectory $path]} {
         return [list error "Cannot read file $name: it is a folder"]
+    }
+    # A named pipe would wait for a writer for ever, a device may never
+    # end: only regular files are read.
+    if {![catch {file stat $path st}] && $st(type) ne "file"} {
+        return [list error "Cannot read file $name: it is not a regular file"]
     }
     if {[catch {
         set ch [open $path r]

@@ -59,10 +59,11 @@ namespace eval ::fuzz {
         18446744073709551616 2147483648
     }
     # Values put in place of a reference's line number (after "@"); "+N"
-    # is N past the last line of the file.
+    # is N past the last line of the file, "~" a random line of the file
+    # (most likely a record of another type than the one meant).
     variable bad_refs {
         +0 +1 +5 +1000 99999999999999999999 -1 {} x 08 0 1 00000002 '3
-        9223372036854775808 1e3 0x2
+        9223372036854775808 1e3 0x2 ~ ~ ~ ~
     }
     # Values put in place of a number in a token.
     variable huge_numbers {
@@ -412,6 +413,8 @@ proc ::fuzz::m_bad_reference {data} {
     set v [pick $bad_refs]
     if {[string index $v 0] eq "+"} {
         set v [expr {$cnt + [string range $v 1 end]}]
+    } elseif {$v eq "~"} {
+        set v [rand $cnt]
     }
     list [replace_span $data $a $b @$v] \
         "reference at byte $a: [string range $data $a $b] -> [show @$v]"

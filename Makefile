@@ -5,6 +5,8 @@
 #   make demo       convert copies of examples/ in a scratch folder
 #   make bench      conversion times, start-up time and peak memory
 #   make asan       build and test with -fsanitize=address,undefined in build-asan/
+#                   (make test builds only the program and the host tests
+#                   there, for its sanitizer runs)
 #   make clean
 
 BUILD ?= build
@@ -13,7 +15,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES = build-essential cmake tcl8.6-dev tk8.6-dev googletest libgtest-dev \
            xvfb xauth x11-utils xdotool imagemagick strace time
 
-.PHONY: all deps configure build test demo bench asan clean
+.PHONY: all deps configure build asan-build test demo bench asan clean
 
 all: build
 
@@ -27,14 +29,19 @@ deps:
 	fi
 
 configure: deps
-	cmake -S . -B $(BUILD)
+	cmake -S . -B $(BUILD) -DNORVANE_ASAN_DIR=$(abspath $(ASAN_BUILD))
+
+# Only the program and the host tests, for the sanitizer runs of make test.
+asan-build: deps
+	cmake -S . -B $(ASAN_BUILD) -DNORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target Norvane host_tests
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 # After ctest, the reliability tests' counts (one line each, written to
 # $(BUILD)/reliability/) are printed; the exit status is ctest's.
-test: build
+test: build asan-build
 	@rm -rf $(BUILD)/reliability
 	@status=0; \
 	tests/e2e/with_xvfb.sh ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) || status=$$?; \

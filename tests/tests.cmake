@@ -43,6 +43,11 @@ endforeach()
 # this folder; `make test` prints the lines after ctest. The long mode
 # (NORVANE_LONG=1 when configuring and testing) runs many more trials.
 set(NORVANE_SUMMARY_DIR ${CMAKE_CURRENT_BINARY_DIR}/reliability)
+# The build with -fsanitize=address,undefined that e2e.sanitize runs
+# (`make test` builds its program and host tests there first).
+if(NOT NORVANE_ASAN_DIR)
+  set(NORVANE_ASAN_DIR ${CMAKE_CURRENT_SOURCE_DIR}/build-asan)
+endif()
 if("$ENV{NORVANE_LONG}" STREQUAL "1")
   set(NORVANE_E2E_TIMEOUT 7200)
 else()
@@ -55,7 +60,7 @@ foreach(t ${NORVANE_E2E_TESTS})
   add_test(NAME e2e.${n}
     COMMAND ${NORVANE_TCLSH} ${CMAKE_CURRENT_SOURCE_DIR}/tests/script/run.tcl ${t})
   set(env "NORVANE_EXE=$<TARGET_FILE:Norvane>" "NORVANE_PROBE_EXE=$<TARGET_FILE:norvane_probe>"
-    "NORVANE_SUMMARY_DIR=${NORVANE_SUMMARY_DIR}")
+    "NORVANE_SUMMARY_DIR=${NORVANE_SUMMARY_DIR}" "NORVANE_ASAN_DIR=${NORVANE_ASAN_DIR}")
   if(TARGET wm_delete)
     list(APPEND env "NORVANE_WM_DELETE=$<TARGET_FILE:wm_delete>")
   endif()

@@ -61,6 +61,20 @@ proc may_hold {text pattern} {
     expr {[regexp $pattern $text] || [string first \\ $text] >= 0}
 }
 
+# ref_positions --
+#   Takes a record text; returns the positions of its reference tokens
+#   ("@" and decimal digits only). Raises an error when the text cannot be
+#   read as a list.
+proc ref_positions {text} {
+    set out {}
+    foreach k [lsearch -all -glob $text @*] {
+        if {[regexp {^@[0-9]+$} [lindex $text $k]]} {
+            lappend out $k
+        }
+    }
+    return $out
+}
+
 # rec_refs --
 #   Takes a record text and returns the line numbers of its reference
 #   tokens in token order; empty when the text cannot be read as a list.
@@ -254,6 +268,33 @@ proc store_renumbered {n values top again} {
     return
 }
 
+# renumber_text --
+#   Takes a record text, a line n and a difference d; returns the text as
+#   renumber_refs leaves a plain record: every reference above n raised by
+#   d and the values stored as store_renumbered stores them, or the text
+#   itself when no reference lies above n or it cannot be read as a list.
+proc renumber_text {text after delta} {
+    if {[catch {ref_positions $text} hits]} {
+        return $text
+    }
+    set rec [string range $text 0 end]
+    set changed 0
+    foreach k $hits {
+        set v [string trimleft [string range [lindex $rec $k] 1 end] 0]
+        if {$v ne "" && $v > $after} {
+            lset rec $k @[expr {$v + $delta}]
+            set changed 1
+        }
+    }
+    if {!$changed} {
+        return $text
+    }
+    if {[regexp {[{}"\\]} $text]} {
+        return [join_texts {*}$rec]
+    }
+    join $rec " "
+}
+
 # ref_records --
 #   Takes a line n; returns, in line order, each line whose plain record
 #   may hold a reference above n, followed by the positions of that
@@ -279,7 +320,7 @@ proc ref_records {above} {
             if {![regexp $pattern $text] && [string first \\ $text] < 0} {
                 continue
             }
-            if {[catch {lsearch -all -regexp $text {^@[0-9]+$}} hits]} {
+            if {[catch {ref_positions $text} hits]} {
                 continue
             }
             lappend out $i $hits
@@ -301,7 +342,7 @@ proc ref_records {above} {
             continue
         }
         set text [string range $app(l,$i) 0 end]
-        if {[catch {lsearch -all -regexp $text {^@[0-9]+$}} hits]} {
+        if {[catch {ref_positions $text} hits]} {
             lset rec_maxref $i 0
             continue
         }

@@ -65,12 +65,23 @@ proc register_step {ver types {filters {}}} {
     return
 }
 
+# register_pass_start --
+#   Takes a step version and a command; the command is called with the
+#   pass's count and 1 (records visited by type) or 0 (the plain loop)
+#   before each pass of the step, so that the step can prepare the pass.
+#   Returns nothing.
+proc register_pass_start {ver cmd} {
+    global step_pass_start
+    set step_pass_start($ver) $cmd
+    return
+}
+
 # process_fix --
 #   Takes one entry of verlist and applies the step "fixapp<entry>" to every
 #   record of the table from line 1 up to the count taken before the pass.
 #   Returns 1 when the step was applied and 0 when it was refused.
 proc process_fix {fixapp_ver} {
-    global app cur_index norvane_fast_steps
+    global app cur_index norvane_fast_steps step_pass_start
     set cur_ver [AppVersion]
     set cur_xy [join [lrange [split $cur_ver .] 0 1] .]
     if {[compare_versions $cur_ver $fixapp_ver] != 0 &&
@@ -82,6 +93,9 @@ proc process_fix {fixapp_ver} {
     if {$norvane_fast_steps} {
         visit_records $fixapp_ver $count
         return 1
+    }
+    if {[info exists step_pass_start($fixapp_ver)]} {
+        {*}$step_pass_start($fixapp_ver) $count 0
     }
     for {set i 1} {$i < $count} {incr i} {
         if {[info exists app(l,$i)]} {

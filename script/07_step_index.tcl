@@ -487,7 +487,7 @@ proc visit_line_by_line {ver n count} {
 #   nothing.
 proc visit_records {ver count} {
     global app cur_index rec_dirty rec_scan_limit rec_index_ok rec_index \
-        rec_types rec_maxref rec_cnt rec_shifts verlist
+        rec_types rec_maxref rec_cnt rec_shifts verlist step_pass_start
     set step fixapp$ver
     if {![index_is_current] && [lindex $verlist end] eq $ver} {
         # The last step and no index yet: one pass over every record costs
@@ -501,6 +501,10 @@ proc visit_records {ver count} {
         return
     }
     index_update
+    if {[info exists step_pass_start($ver)]} {
+        {*}$step_pass_start($ver) $count 1
+        index_update
+    }
     set todo [index_lines $ver]
     set rec_shifts {}
     set k 0

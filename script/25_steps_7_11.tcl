@@ -23,7 +23,7 @@ proc convert_auto_save_control {n} {
         if {[info exists app(l,$i)] &&
                 [string first #BoolPC [string range $app(l,$i) 0 end]] >= 0 &&
                 [rec_type $app(l,$i)] eq "#BoolPC" &&
-                [string first $n [rec_tok $app(l,$i) 5]] >= 0} {
+                [string first $n [ref_before_reports [rec_tok $app(l,$i) 5]]] >= 0} {
             boolpc_to_selpc app(l,$i) $sel_strings_7_11
             return
         }
@@ -63,16 +63,22 @@ proc convert_bool_view {varName} {
 
 # split_report_view --
 #   Takes the name of the variable holding the 66-token report view at
-#   line n of the table, and n. Opens two lines after it for two new
+#   line n of the table, and n. Opens two lines after it (unless they were
+#   opened before the pass, see open_reports_ahead) for two new
 #   "#IdArray" records made of its tokens 47 to 61 and 63, renumbers every
 #   reference behind it, grows the "#IdArray" named by its token 41 by its
 #   tokens 64 and 65, and leaves the view with 50 tokens, its last three
 #   naming the two new arrays and nothing. Returns nothing.
 proc split_report_view {varName n} {
     upvar 1 $varName rep
-    global app
-    open_lines $n 2
-    renumber_refs $n 2
+    global app reports_opened_ahead
+    set at [lsearch -exact -integer -sorted $reports_opened_ahead $n]
+    if {$at >= 0} {
+        set reports_opened_ahead [lreplace $reports_opened_ahead $at $at]
+    } else {
+        open_lines $n 2
+        renumber_refs $n 2
+    }
     # rep is the table's own line n, so it now holds the new numbers.
     set first [expr {$n + 1}]
     set second [expr {$n + 2}]
@@ -97,8 +103,198 @@ proc split_report_view {varName n} {
     return
 }
 
+# Opening the lines of every report view of the pass at once.
+#
+# Each split opens two lines and renumbers every reference behind them,
+# which takes time in proportion to the whole table. When a file holds
+# several report views, the pass over records visited by type opens the
+# lines of all of them before it starts, in one move of the table and one
+# renumbering, with the references raised as the splits one after another
+# raise them. The pass then reads each line where the plain loop, splitting
+# one view at a time, reads it, and every reference names the same record.
+# What differs is when a record's numbers change: before the pass rather
+# than when the pass reaches the view. That gives the same file when the
+# records the pass may change are written plainly (canonical form and
+# joined values are then the same text), when every reference the pass
+# follows names a record (its error messages name the reference) and when
+# no split changes another view. Files that are not so are split one view
+# at a time. The one place where a line number is read as text, the search
+# for the auto-save control, reads it as the plain loop would at that
+# point (ref_before_reports).
+
+# Lines of the report views whose lines were opened before the pass, in
+# ascending order; a view leaves the list when it is split.
+set reports_opened_ahead {}
+
+# Record types whose records the 7.11.0 pass may change.
+set split_ahead_types {#BoolVwCfg #BoolPC #D3SModelPlotVwCfg #AppVwCfg #QDasReportVwCfg}
+
+# open_reports_ahead --
+#   Takes the pass's count and 1 when the pass visits records by type
+#   through the record index (0 for the plain loop). Opens, when that is
+#   sound (see above), the lines of every 66-token report view below the
+#   count, and keeps their new lines in reports_opened_ahead. Returns
+#   nothing.
+proc open_reports_ahead {count indexed} {
+    global app rec_index rec_types reports_opened_ahead split_ahead_types \
+        rec_quiet
+    set reports_opened_ahead {}
+    if {!$indexed || ![info exists rec_index(#QDasReportVwCfg)]} {
+        return
+    }
+    set views {}
+    foreach n [lsort -integer -unique $rec_index(#QDasReportVwCfg)] {
+        if {$n < $count && [lindex $rec_types $n] eq "#QDasReportVwCfg" &&
+                [info exists app(l,$n)] && [rec_len $app(l,$n)] == 66} {
+            lappend views $n
+        }
+    }
+    if {[llength $views] < 2 || ![splits_ahead_sound $views]} {
+        return
+    }
+    # The references, as the splits one after another would raise them:
+    # a reference above k of the views rises by 2 k.
+    foreach {i hits} [ref_records [lindex $views 0]] {
+        set text $app(l,$i)
+        if {[regexp {[{}"\\]} $text]} {
+            # Not plain: renumbered split by split, as the record would be.
+            set k 0
+            foreach v $views {
+                set text [renumber_text $text [expr {$v + 2 * $k}] 2]
+                incr k
+            }
+            set rec_quiet 1
+            set app(l,$i) $text
+            set rec_quiet 0
+            index_note $i
+            continue
+        }
+        set rec [string range $text 0 end]
+        set changed 0
+        set top 0
+        foreach k $hits {
+            set r [string trimleft [string range [lindex $rec $k] 1 end] 0]
+            if {$r eq ""} {
+                continue
+            }
+            set up 0
+            foreach v $views {
+                if {$r > $v} {
+                    incr up 2
+                }
+            }
+            if {$up} {
+                set r [expr {$r + $up}]
+                lset rec $k @$r
+                set changed 1
+            }
+            if {$r > $top} {
+                set top $r
+            }
+        }
+        if {$changed} {
+            store_renumbered $i $rec $top [expr {[lsearch -exact $hits 1] >= 0}]
+        }
+    }
+    # The move: the records between two views go down by twice the number
+    # of views above them; the lines opened are left empty.
+    set cnt $app(cnt)
+    set k [llength $views]
+    set rec_quiet 1
+    foreach v [lreverse $views] last [lreverse [concat [lrange $views 1 end] [expr {$cnt - 1}]]] {
+        move_lines [expr {$v + 1}] $last [expr {2 * $k}]
+        incr k -1
+    }
+    set k 0
+    foreach v $views {
+        set n [expr {$v + 2 * $k}]
+        foreach i [list [expr {$n + 1}] [expr {$n + 2}]] {
+            set app(l,$i) ""
+            unset -nocomplain app(q,$i)
+        }
+        lappend reports_opened_ahead $n
+        incr k
+    }
+    set rec_quiet 0
+    set app(cnt) [expr {$cnt + 2 * $k}]
+    foreach n $reports_opened_ahead {
+        index_moved [list open $n 2]
+    }
+    return
+}
+
+# splits_ahead_sound --
+#   Takes the lines of the report views to split; returns 1 when opening
+#   their lines before the pass gives the file the plain loop gives: the
+#   records of the types the pass may change are plain (nothing in them
+#   that the canonical form would quote), every reference such a view
+#   record follows names a record (a string or a plain record, where it
+#   reads names), and each view's array is a plain record with a numeric
+#   size that is no report view.
+proc splits_ahead_sound {views} {
+    global app rec_index rec_types split_ahead_types
+    foreach t $split_ahead_types {
+        if {![info exists rec_index($t)]} {
+            continue
+        }
+        foreach n $rec_index($t) {
+            if {[lindex $rec_types $n] ne $t || ![info exists app(l,$n)]} {
+                continue
+            }
+            set text [string range $app(l,$n) 0 end]
+            if {[regexp {[][{}"$;\\]} $text]} {
+                return 0
+            }
+            if {$t eq "#BoolVwCfg"} {
+                # The names the view's rules look for are read from the
+                # records of tokens 4 and 11: a string, or a plain record
+                # (whose text renumbering leaves alone but for numbers).
+                foreach pos {3 4 11} {
+                    if {[catch {ref_line [rec_tok $text $pos]} m] ||
+                            ($pos != 3 && ![info exists app(q,$m)] &&
+                             [regexp {[{}"\\]} [string range $app(l,$m) 0 end]])} {
+                        return 0
+                    }
+                }
+            }
+        }
+    }
+    foreach n $views {
+        if {[catch {ref_line [rec_tok $app(l,$n) 41]} m]} {
+            return 0
+        }
+        set arr [string range $app(l,$m) 0 end]
+        if {[regexp {[{}"\\]} $arr] || [rec_type $arr] eq "#QDasReportVwCfg" ||
+                ![regexp {^[0-9]+$} [rec_tok $arr 0]]} {
+            return 0
+        }
+    }
+    return 1
+}
+
+# ref_before_reports --
+#   Takes a token; when it is a reference and report views still to be
+#   split had their lines opened before the pass, returns it with the
+#   number it has in the plain loop at this point of the pass (2 less for
+#   each such view below the line it names); returns other tokens as they
+#   are.
+proc ref_before_reports {tok} {
+    global reports_opened_ahead
+    if {$reports_opened_ahead eq "" || ![regexp {^@0*([0-9]+)$} $tok -> r]} {
+        return $tok
+    }
+    set r0 $r
+    foreach v $reports_opened_ahead {
+        if {$v < $r} {
+            incr r -2
+        }
+    }
+    return [expr {$r == $r0 ? $tok : "@$r"}]
+}
+
 register_step 7.11.0 {#CharString #BoolVwCfg #QDasReportVwCfg #D3SModelPlotVwCfg #AppVwCfg} \
     {#CharString P_AUTO_SAVE_PROC_DATA}
+register_pass_start 7.11.0 open_reports_ahead
 # fixapp7.11.0 --
 #   Takes the name of a record variable; upgrades the record from 7.11 to
 #   7.12.0. Returns nothing.

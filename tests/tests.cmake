@@ -66,3 +66,11 @@ foreach(t ${NORVANE_E2E_TESTS})
   endif()
   set_tests_properties(e2e.${n} PROPERTIES LABELS e2e TIMEOUT ${NORVANE_E2E_TIMEOUT} ENVIRONMENT "${env}")
 endforeach()
+
+# The longest tests start first, so that the others fill the second core
+# meanwhile instead of waiting for them at the end.
+foreach(t e2e.kill e2e.fuzz)
+  if(TEST ${t})
+    set_tests_properties(${t} PROPERTIES COST 1000)
+  endif()
+endforeach()

@@ -71,12 +71,12 @@ proc canon_elem {e} {
 #   element in canonical form, joined by single spaces.
 proc canon_list {elems} {
     # Most records hold only plain tokens: their joined text is already
-    # the canonical form.
+    # the canonical form. Tcl's own list form quotes every token that is
+    # empty or holds a blank or one of the characters canon_elem quotes
+    # (and a first token beginning with "#"); when it quotes none, it is
+    # the joined text.
     set text [join $elems " "]
-    if {![regexp {[][{}"$;\\\t\n\r\v\f]} $text]
-            && [string length $text] - [string length [string map {" " ""} $text]]
-               == [llength $elems] - 1
-            && [lsearch -exact $elems ""] < 0} {
+    if {[list {*}$elems] eq $text} {
         return $text
     }
     join [lmap e $elems {canon_elem $e}] " "

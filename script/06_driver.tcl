@@ -61,7 +61,7 @@ proc register_step {ver types {filters {}}} {
             }
         }
     }
-    unset -nocomplain ::step_prefilter_cache($ver)
+    unset -nocomplain ::step_prefilter_cache($ver) ::all_filter_texts
     return
 }
 

@@ -52,6 +52,11 @@ set norvane_fast_steps 1
 # rec_maxref         list: element n is the highest line the plain record
 #                    of line n refers to (0 for none, or for a string or a
 #                    record that is not a list), -1 when not known
+# rec_held           list: element n is the list of filter texts (of all
+#                    steps) that line n holds, "?" when not known
+# rec_heldlines      the lines of records of types with filters that may
+#                    hold one of their texts (held or not known), with
+#                    repeats and lines gone since
 # rec_quiet          1 while a line move or renumbering writes lines
 # rec_shifts         line moves since the pass last looked: {open after
 #                    count} and {remove first last}
@@ -62,6 +67,8 @@ set rec_dirty {}
 set rec_index_ok 0
 set rec_cnt 0
 set rec_maxref {}
+set rec_held {}
+set rec_heldlines {}
 set rec_quiet 0
 set rec_shifts {}
 
@@ -142,7 +149,7 @@ proc index_header_traced {} {
 #   traces in place. Returns nothing.
 proc index_build {} {
     global app rec_index rec_types rec_traced rec_dirty rec_index_ok rec_names \
-        rec_cnt rec_maxref
+        rec_cnt rec_maxref rec_held rec_heldlines step_filtered
     array unset rec_index
     if {![index_header_traced]} {
         # A new table: none of its lines carries a trace yet.
@@ -174,6 +181,13 @@ proc index_build {} {
     set rec_dirty {}
     set rec_cnt $cnt
     set rec_maxref [lrepeat $cnt -1]
+    set rec_held [lrepeat $cnt ?]
+    set rec_heldlines {}
+    foreach t [array names step_filtered] {
+        if {[info exists rec_index($t)]} {
+            lappend rec_heldlines {*}$rec_index($t)
+        }
+    }
     set rec_index_ok 1
     return
 }
@@ -246,7 +260,8 @@ proc index_shift_lines {lines move} {
 #   new at the end and keeps the move for the running pass. Returns
 #   nothing.
 proc index_moved {move} {
-    global rec_index_ok rec_index rec_types rec_maxref rec_dirty rec_cnt rec_shifts
+    global rec_index_ok rec_index rec_types rec_maxref rec_held rec_heldlines \
+        rec_dirty rec_cnt rec_shifts
     if {!$rec_index_ok} {
         return
     }
@@ -254,11 +269,13 @@ proc index_moved {move} {
         set rec_index($t) [index_shift_lines $rec_index($t) $move]
     }
     set rec_dirty [index_shift_lines $rec_dirty $move]
+    set rec_heldlines [index_shift_lines $rec_heldlines $move]
     lassign $move op a b
     if {$op eq "open"} {
         set at [expr {$a + 1}]
         set rec_types [linsert $rec_types $at {*}[lrepeat $b {}]]
         set rec_maxref [linsert $rec_maxref $at {*}[lrepeat $b -1]]
+        set rec_held [linsert $rec_held $at {*}[lrepeat $b ?]]
         for {set n $at} {$n <= $a + $b} {incr n} {
             lappend rec_dirty $n
         }
@@ -269,6 +286,7 @@ proc index_moved {move} {
     } else {
         set rec_types [lreplace $rec_types $a $b]
         set rec_maxref [lreplace $rec_maxref $a $b]
+        set rec_held [lreplace $rec_held $a $b]
         incr rec_cnt [expr {$a - $b - 1}]
     }
     lappend rec_shifts $move
@@ -280,7 +298,7 @@ proc index_moved {move} {
 #   indexed (or the whole table, when it changed much or is new). Returns
 #   nothing.
 proc index_update {} {
-    global app rec_index rec_types rec_dirty
+    global app rec_index rec_types rec_dirty rec_heldlines step_filtered
     if {![index_is_current] || [llength $rec_dirty] > $app(cnt) / 4} {
         index_build
         return
@@ -292,6 +310,7 @@ proc index_update {} {
             continue
         }
         index_set rec_maxref $n -1
+        index_set rec_held $n ?
         if {![info exists app(l,$n)]} {
             if {$n < [llength $rec_types]} {
                 lset rec_types $n {}
@@ -303,6 +322,9 @@ proc index_update {} {
         if {[lindex $rec_types $n] ne $t} {
             lappend rec_index($t) $n
             index_set rec_types $n $t
+        }
+        if {[info exists step_filtered($t)]} {
+            lappend rec_heldlines $n
         }
     }
     return
@@ -410,36 +432,86 @@ proc step_prefilter {ver} {
 #   records of the step's types, less those its filter for their type
 #   passes over.
 proc index_lines {ver} {
-    global app rec_index rec_types
+    global app rec_index rec_types rec_held rec_heldlines step_filtered
     set lines {}
+    set held_pruned 0
     foreach t [array names rec_index] {
         if {![step_has_rule $ver $t]} {
             continue
         }
         set texts [step_filter $ver $t]
-        foreach n $rec_index($t) {
+        if {$texts eq ""} {
+            foreach n $rec_index($t) {
+                if {[lindex $rec_types $n] eq $t && [info exists app(l,$n)]} {
+                    lappend lines $n
+                }
+            }
+            continue
+        }
+        # A type with filters: only the lines that may hold one of the
+        # texts are read, and those found to hold none leave that list.
+        if {!$held_pruned} {
+            set rec_heldlines [lsort -integer -unique $rec_heldlines]
+            set keep {}
+        }
+        foreach n $rec_heldlines {
+            set held [lindex $rec_held $n]
             if {[lindex $rec_types $n] ne $t || ![info exists app(l,$n)]} {
+                if {!$held_pruned && [info exists step_filtered([lindex $rec_types $n])] &&
+                        [info exists app(l,$n)] && $held ne ""} {
+                    lappend keep $n
+                }
                 continue
             }
-            if {$texts ne ""} {
-                # (A copy is searched: string first would keep a
-                # wide-character copy of the record's text beside it.)
-                set text [string range $app(l,$n) 0 end]
-                set hit 0
-                foreach x $texts {
-                    if {[string first $x $text] >= 0} {
-                        set hit 1
-                        break
-                    }
-                }
-                if {!$hit} {
-                    continue
+            if {$held eq "?" || $n >= [llength $rec_held]} {
+                set held [filter_texts_held $app(l,$n)]
+                index_set rec_held $n $held
+            }
+            if {$held eq ""} {
+                continue
+            }
+            if {!$held_pruned} {
+                lappend keep $n
+            }
+            foreach x $texts {
+                if {$x in $held} {
+                    lappend lines $n
+                    break
                 }
             }
-            lappend lines $n
+        }
+        if {!$held_pruned} {
+            set rec_heldlines $keep
+            set held_pruned 1
         }
     }
     lsort -integer -unique $lines
+}
+
+# filter_texts_held --
+#   Takes a record text; returns the filter texts of all steps (see
+#   step_filter, a backslash among them) that it holds.
+proc filter_texts_held {text} {
+    global all_filter_texts step_filters
+    if {![info exists all_filter_texts]} {
+        set all_filter_texts [list \\]
+        foreach ver [array names step_filters] {
+            dict for {type texts} $step_filters($ver) {
+                lappend all_filter_texts {*}$texts
+            }
+        }
+        set all_filter_texts [lsort -unique $all_filter_texts]
+    }
+    # (A copy is searched: string first would keep a wide-character copy
+    # of the record's text beside it.)
+    set text [string range $text 0 end]
+    set held {}
+    foreach x $all_filter_texts {
+        if {[string first $x $text] >= 0} {
+            lappend held $x
+        }
+    }
+    return $held
 }
 
 # visit_line_by_line --
@@ -487,7 +559,8 @@ proc visit_line_by_line {ver n count} {
 #   nothing.
 proc visit_records {ver count} {
     global app cur_index rec_dirty rec_scan_limit rec_index_ok rec_index \
-        rec_types rec_maxref rec_cnt rec_shifts verlist step_pass_start
+        rec_types rec_maxref rec_cnt rec_shifts verlist step_pass_start \
+        rec_heldlines step_filtered
     set step fixapp$ver
     if {![index_is_current] && [lindex $verlist end] eq $ver} {
         # The last step and no index yet: one pass over every record costs
@@ -567,6 +640,10 @@ proc visit_records {ver count} {
                 lset rec_types $n $t
             }
             index_set rec_maxref $n -1
+            index_set rec_held $n ?
+            if {[info exists step_filtered($t)]} {
+                lappend rec_heldlines $n
+            }
             continue
         }
         if {[llength $rec_dirty] > $rec_scan_limit} {

@@ -232,6 +232,35 @@ proc index_refs_set {n top} {
     return
 }
 
+# lines_of_type --
+#   Takes a record type; returns in ascending order the lines of the table
+#   that may hold a record of that type: while the index is kept, the
+#   lines indexed with the type and those written since; else every line.
+proc lines_of_type {type} {
+    global app rec_index rec_types rec_dirty
+    if {![index_is_current]} {
+        set lines {}
+        for {set i 0} {$i < $app(cnt)} {incr i} {
+            lappend lines $i
+        }
+        return $lines
+    }
+    set lines $rec_dirty
+    if {[info exists rec_index($type)]} {
+        foreach n $rec_index($type) {
+            if {[lindex $rec_types $n] eq $type} {
+                lappend lines $n
+            }
+        }
+    }
+    set lines [lsort -integer -unique $lines]
+    # Lines added at the end since the index last looked.
+    for {set i [llength $rec_types]} {$i < $app(cnt)} {incr i} {
+        lappend lines $i
+    }
+    lsort -integer -unique $lines
+}
+
 # index_shift_lines --
 #   Takes a list of lines and a line move ({open after count} or {remove
 #   first last}); returns the lines where the move puts them, the removed
@@ -560,7 +589,7 @@ proc visit_line_by_line {ver n count} {
 proc visit_records {ver count} {
     global app cur_index rec_dirty rec_scan_limit rec_index_ok rec_index \
         rec_types rec_maxref rec_cnt rec_shifts verlist step_pass_start \
-        rec_heldlines step_filtered
+        rec_heldlines step_filtered rec_held rec_names
     set step fixapp$ver
     if {![index_is_current] && [lindex $verlist end] eq $ver} {
         # The last step and no index yet: one pass over every record costs
@@ -631,16 +660,24 @@ proc visit_records {ver count} {
             string length $app(l,$n)
             continue
         }
-        if {[info exists app(l,$n)] && [lsearch -exact -not $rec_dirty $n] < 0} {
+        if {[info exists app(l,$n)] && [lsearch -exact -not $rec_dirty $n] < 0 &&
+                $n < [llength $rec_held] && $n < [llength $rec_maxref]} {
             # Only the record passed in was written: index it again.
+            # (index_type and index_set, written out: this runs for most
+            # visits.)
             set rec_dirty {}
-            set t [index_type $app(l,$n)]
+            set t [rec_type $app(l,$n)]
+            if {[info exists rec_names($t)]} {
+                set t $rec_names($t)
+            } else {
+                set rec_names($t) $t
+            }
             if {[lindex $rec_types $n] ne $t} {
                 lappend rec_index($t) $n
                 lset rec_types $n $t
             }
-            index_set rec_maxref $n -1
-            index_set rec_held $n ?
+            lset rec_maxref $n -1
+            lset rec_held $n ?
             if {[info exists step_filtered($t)]} {
                 lappend rec_heldlines $n
             }

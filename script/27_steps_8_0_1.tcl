@@ -111,7 +111,7 @@ proc remove_control {n} {
     global app
     remove_lines $n [expr {$n + 2}]
     set v -1
-    for {set i 0} {$i < $app(cnt)} {incr i} {
+    foreach i [lines_of_type #ActVwCfg] {
         # (A copy is searched: searching the record itself would keep a
         # wide-character copy of its text beside it.)
         if {[info exists app(l,$i)] &&

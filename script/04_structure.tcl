@@ -5,7 +5,10 @@
 # lines moves the records behind them, each with its string flag
 # app(q,<n>), and the references into the moved part are renumbered in a
 # single pass over the table. Each such change therefore costs time
-# proportional to the table, however many records it moves.
+# proportional to the table, however many records it moves. While the
+# record index is kept (07_step_index), these procedures write quietly and
+# tell it what moved, and a renumbering reads only the records the index
+# does not know to refer below its line.
 #
 # String records (app(q,<n>) set) hold text, not references: their text
 # is never renumbered, even when it happens to begin with "@" and digits.

@@ -519,7 +519,8 @@ proc index_lines {ver} {
 
 # filter_texts_held --
 #   Takes a record text; returns the filter texts of all steps (see
-#   step_filter, a backslash among them) that it holds.
+#   step_filter, a backslash among them) that it holds, as one shared copy
+#   of that list.
 proc filter_texts_held {text} {
     global all_filter_texts step_filters
     if {![info exists all_filter_texts]} {
@@ -540,7 +541,12 @@ proc filter_texts_held {text} {
             lappend held $x
         }
     }
-    return $held
+    # One shared copy of each list, as for type names.
+    global rec_held_lists
+    if {![info exists rec_held_lists($held)]} {
+        set rec_held_lists($held) $held
+    }
+    return $rec_held_lists($held)
 }
 
 # visit_line_by_line --

@@ -311,7 +311,9 @@ proc check_and_process {file} {
         incr num_files_cant_read
         return
     }
-    if {![file writable $path]} {
+    # A file whose permission bits give nobody write access is read-only
+    # to its owner's mind, even where the superuser could write it.
+    if {![file writable $path] || [marked_read_only $path]} {
         output_str "\n$file is read-only and was not converted\n"
         incr num_files_read_only
         return

@@ -120,13 +120,13 @@ proc header_layout {rec} {
     return {}
 }
 
-# GetAppType --
-#   Takes nothing; reads the table and returns the application type named
-#   by the header's type reference, or "UNKNOWN".
-proc GetAppType {} {
+# app_type_line --
+#   Takes nothing; returns the line of the table that the header's type
+#   reference names, or -1 when it names no record.
+proc app_type_line {} {
     global app
     if {![info exists app(l,1)]} {
-        return UNKNOWN
+        return -1
     }
     set layout [header_layout $app(l,1)]
     set pos [expr {$layout eq "" ? 0 : [lindex $layout 1]}]
@@ -135,6 +135,18 @@ proc GetAppType {} {
         set ref [decimal_value $ref]
     }
     if {![info exists app(l,$ref)]} {
+        return -1
+    }
+    return $ref
+}
+
+# GetAppType --
+#   Takes nothing; reads the table and returns the application type named
+#   by the header's type reference, or "UNKNOWN".
+proc GetAppType {} {
+    global app
+    set ref [app_type_line]
+    if {$ref eq "-1"} {
         return UNKNOWN
     }
     return [string trim [rec_tok $app(l,$ref) 3] " \t\n\r"]

@@ -101,14 +101,31 @@ proc fixapp8.0.1 {list} {
     return
 }
 
+# keep_type_record --
+#   Takes a first and a last line about to be removed; raises an error
+#   when the record the header names as the application's type is among
+#   them: a damaged file whose converted text would no longer say what
+#   application it is. Returns nothing.
+proc keep_type_record {first last} {
+    set t [app_type_line]
+    if {$t ne "-1" && $t >= $first && $t <= $last} {
+        return -code error -errorcode {NORVANE BADREF} \
+            "Damaged file: the dynamic test control's records include line $t, which names the application type"
+    }
+    return
+}
+
 # remove_control --
 #   Takes the line n of the dynamic test control's name string. Removes
 #   the string and the two records after it, and the "#ActVwCfg" view that
 #   refers to the string (the last one in the file, if several do); every
 #   reference is renumbered and the collection that listed the view counts
-#   one entry less. Returns nothing.
+#   one entry less. Raises an error when the record the header names as
+#   the application's type would go (see keep_type_record). Returns
+#   nothing.
 proc remove_control {n} {
     global app
+    keep_type_record $n [expr {$n + 2}]
     remove_lines $n [expr {$n + 2}]
     set v -1
     foreach i [lines_of_type #ActVwCfg] {
@@ -123,6 +140,7 @@ proc remove_control {n} {
     }
     renumber_refs $n -3
     if {$v >= 0} {
+        keep_type_record $v $v
         remove_lines $v $v
         close_refs $v
     }

@@ -276,8 +276,11 @@ proc ::fuzz::m_truncate_mid_string {data} {
     set k [rand [expr {[llength $found] / 2}]]
     lassign [lindex $found [expr {2 * $k}]] - q
     lassign [lindex $found [expr {2 * $k + 1}]] a b
-    set count [scan [string range $data $a $b] %d]
-    set at [expr {$q + 1 + [rand [expr {max($count, 1)}]]}]
+    # The count may be anything an earlier mutation made of it: the cut
+    # stays inside the file.
+    set count [scan [string range $data $a $b] %lld]
+    set room [expr {[string length $data] - $q - 1}]
+    set at [expr {$q + 1 + [rand [expr {max(min($count, $room), 1)}]]}]
     list [string range $data 0 [expr {$at - 1}]] "cut inside a string at byte $at"
 }
 
@@ -349,7 +352,7 @@ proc ::fuzz::m_string_count {data} {
     }
     set k [rand [expr {[llength $found] / 2}]]
     lassign [lindex $found [expr {2 * $k + 1}]] a b
-    set count [scan [string range $data $a $b] %d]
+    set count [scan [string range $data $a $b] %lld]
     switch [rand 3] {
         0 { set new [expr {$count + 1 + [rand 40]}] }
         1 { set new [expr {max($count - 1 - [rand 10], 0)}] }

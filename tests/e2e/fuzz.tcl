@@ -29,6 +29,7 @@ namespace eval ::fuzz {
         truncate_byte       3
         truncate_mid_line   3
         truncate_mid_string 3
+        truncate_at_line    3
         flip_bytes          5
         delete_lines        4
         duplicate_line      3
@@ -264,6 +265,17 @@ proc ::fuzz::m_truncate_mid_line {data} {
     set at [expr {1 + [rand [expr {max([string length $text] - 1, 1)}]]}]
     set head [join [lrange $lines 0 [expr {$i - 1}]] ""]
     list $head[string range $text 0 [expr {$at - 1}]] "cut line $i after $at bytes"
+}
+
+# fuzz::m_truncate_at_line --
+#   Takes bytes; keeps the lines before a random line, whole.
+proc ::fuzz::m_truncate_at_line {data} {
+    set lines [lines $data]
+    set i [pick_line $lines]
+    if {$i < 0} {
+        return [list $data "no line"]
+    }
+    list [join [lrange $lines 0 [expr {$i - 1}]] ""] "keep lines 0 to [expr {$i - 1}]"
 }
 
 # fuzz::m_truncate_mid_string --

@@ -34,6 +34,7 @@ namespace eval ::fuzz {
         delete_lines        4
         duplicate_line      3
         swap_lines          3
+        move_lines          3
         string_count        6
         unbalanced_brace    5
         unbalanced_quote    5
@@ -351,6 +352,26 @@ proc ::fuzz::m_swap_lines {data} {
     lset lines $i [lindex $lines $j]
     lset lines $j $a
     list [join $lines ""] "swap lines $i and $j"
+}
+
+# fuzz::m_move_lines --
+#   Takes bytes; moves one to four lines in a row to another place, the
+#   end of the file more often than not.
+proc ::fuzz::m_move_lines {data} {
+    set lines [lines $data]
+    set i [pick_line $lines]
+    if {$i < 0} {
+        return [list $data "no line"]
+    }
+    set last [expr {min($i + [rand 4], [llength $lines] - 1)}]
+    set block [lrange $lines $i $last]
+    set rest [lreplace $lines $i $last]
+    set at [expr {[rand 2] ? [llength $rest] : [rand [expr {[llength $rest] + 1}]]}]
+    # A moved last line without its line end gets one.
+    if {[lindex [split_end [lindex $block end]] 1] eq ""} {
+        lset block end "[lindex $block end]\n"
+    }
+    list [join [linsert $rest $at {*}$block] ""] "move lines $i to $last to $at"
 }
 
 # fuzz::m_string_count --

@@ -662,8 +662,11 @@ proc visit_records {ver count} {
         }
         if {$rec_dirty eq ""} {
             # Unchanged: the record's tokens, parsed while the step read
-            # it, need not stay in memory.
-            string length $app(l,$n)
+            # it, need not stay in memory. (Lines removed may have taken
+            # this one with them.)
+            if {[info exists app(l,$n)]} {
+                string length $app(l,$n)
+            }
             continue
         }
         if {[info exists app(l,$n)] && [lsearch -exact -not $rec_dirty $n] < 0 &&

@@ -281,9 +281,16 @@ proc process_file {name} {
             return
         }
     }
+    # A file is written only when it reads back as what the steps were to
+    # make of it: the target version, and the application type it had.
+    set new_ver [AppVersion]
+    set new_type [GetAppType]
+    if {$new_type ne $app_type || [compare_versions $new_ver $my_ver_xyz] != 0} {
+        return -code error -errorcode {NORVANE CHECK} \
+            "the converted file would read as version $new_ver of type $new_type"
+    }
     write_app $name
     incr num_files_converted
-    set new_ver [AppVersion]
     if {[compare_versions $new_ver $orig_ver_xyz] == 0} {
         append_user_msg "Updated version $new_ver"
     } else {

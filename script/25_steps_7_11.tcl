@@ -87,6 +87,10 @@ proc split_report_view {varName n} {
 
     set m [ref_line [lindex $rep 41]]
     set arr $app(l,$m)
+    if {[rec_type $arr] ne "#IdArray"} {
+        return -code error -errorcode {NORVANE BADREF} \
+            "Damaged record: the report view at line $n names line $m as its array, which is no \"#IdArray\""
+    }
     set size [rec_tok $arr 0]
     if {![regexp {^[0-9]+$} $size]} {
         return -code error -errorcode {NORVANE BADCOUNT} \
@@ -229,8 +233,8 @@ proc open_reports_ahead {count indexed} {
 #   records of the types the pass may change are plain (nothing in them
 #   that the canonical form would quote), every reference such a view
 #   record follows names a record (a string or a plain record, where it
-#   reads names), and each view's array is a plain record with a numeric
-#   size that is no report view.
+#   reads names), and each view's array is a plain "#IdArray" with a
+#   numeric size.
 proc splits_ahead_sound {views} {
     global app rec_index rec_types split_ahead_types
     foreach t $split_ahead_types {
@@ -264,7 +268,7 @@ proc splits_ahead_sound {views} {
             return 0
         }
         set arr [string range $app(l,$m) 0 end]
-        if {[regexp {[{}"\\]} $arr] || [rec_type $arr] eq "#QDasReportVwCfg" ||
+        if {[regexp {[{}"\\]} $arr] || [rec_type $arr] ne "#IdArray" ||
                 ![regexp {^[0-9]+$} [rec_tok $arr 0]]} {
             return 0
         }

@@ -221,17 +221,6 @@ proc index_refs_known {} {
     return
 }
 
-# index_refs_set --
-#   Takes a line and the highest line its record now refers to; keeps it
-#   while the index is kept. Returns nothing.
-proc index_refs_set {n top} {
-    global rec_index_ok
-    if {$rec_index_ok} {
-        index_set rec_maxref $n $top
-    }
-    return
-}
-
 # lines_of_type --
 #   Takes a record type; returns in ascending order the lines of the table
 #   that may hold a record of that type: while the index is kept, the
@@ -253,7 +242,6 @@ proc lines_of_type {type} {
             }
         }
     }
-    set lines [lsort -integer -unique $lines]
     # Lines added at the end since the index last looked.
     for {set i [llength $rec_types]} {$i < $app(cnt)} {incr i} {
         lappend lines $i

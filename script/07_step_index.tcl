@@ -54,9 +54,10 @@ set norvane_fast_steps 1
 #                    record that is not a list), -1 when not known
 # rec_held           list: element n is the list of filter texts (of all
 #                    steps) that line n holds, "?" when not known
-# rec_heldlines      the lines of records of types with filters that may
-#                    hold one of their texts (held or not known), with
-#                    repeats and lines gone since
+# rec_heldlines      the lines of records of types with filters whose
+#                    texts are not known (see rec_held), with repeats
+# rec_textlines(<text>)  lines found to hold that filter text, with
+#                    repeats and lines changed since
 # rec_quiet          1 while a line move or renumbering writes lines
 # rec_shifts         line moves since the pass last looked: {open after
 #                    count} and {remove first last}
@@ -149,7 +150,7 @@ proc index_header_traced {} {
 #   traces in place. Returns nothing.
 proc index_build {} {
     global app rec_index rec_types rec_traced rec_dirty rec_index_ok rec_names \
-        rec_cnt rec_maxref rec_held rec_heldlines step_filtered
+        rec_cnt rec_maxref rec_held rec_heldlines rec_textlines step_filtered
     array unset rec_index
     if {![index_header_traced]} {
         # A new table: none of its lines carries a trace yet.
@@ -183,6 +184,7 @@ proc index_build {} {
     set rec_maxref [lrepeat $cnt -1]
     set rec_held [lrepeat $cnt ?]
     set rec_heldlines {}
+    array unset rec_textlines
     foreach t [array names step_filtered] {
         if {[info exists rec_index($t)]} {
             lappend rec_heldlines {*}$rec_index($t)
@@ -278,7 +280,7 @@ proc index_shift_lines {lines move} {
 #   nothing.
 proc index_moved {move} {
     global rec_index_ok rec_index rec_types rec_maxref rec_held rec_heldlines \
-        rec_dirty rec_cnt rec_shifts
+        rec_textlines rec_dirty rec_cnt rec_shifts
     if {!$rec_index_ok} {
         return
     }
@@ -287,6 +289,9 @@ proc index_moved {move} {
     }
     set rec_dirty [index_shift_lines $rec_dirty $move]
     set rec_heldlines [index_shift_lines $rec_heldlines $move]
+    foreach x [array names rec_textlines] {
+        set rec_textlines($x) [index_shift_lines $rec_textlines($x) $move]
+    }
     lassign $move op a b
     if {$op eq "open"} {
         set at [expr {$a + 1}]
@@ -449,9 +454,9 @@ proc step_prefilter {ver} {
 #   records of the step's types, less those its filter for their type
 #   passes over.
 proc index_lines {ver} {
-    global app rec_index rec_types rec_held rec_heldlines step_filtered
+    global app rec_index rec_types rec_held rec_heldlines rec_textlines
     set lines {}
-    set held_pruned 0
+    set known 0
     foreach t [array names rec_index] {
         if {![step_has_rule $ver $t]} {
             continue
@@ -465,31 +470,24 @@ proc index_lines {ver} {
             }
             continue
         }
-        # A type with filters: only the lines that may hold one of the
-        # texts are read, and those found to hold none leave that list.
-        if {!$held_pruned} {
-            set rec_heldlines [lsort -integer -unique $rec_heldlines]
-            set keep {}
+        # A type with filters: the lines written since their texts were
+        # looked at are read first; then only the lines found to hold one
+        # of the step's texts are visited.
+        if {!$known} {
+            index_texts_known
+            set known 1
         }
-        foreach n $rec_heldlines {
-            set held [lindex $rec_held $n]
+        set cands {}
+        foreach x $texts {
+            if {[info exists rec_textlines($x)]} {
+                lappend cands {*}$rec_textlines($x)
+            }
+        }
+        foreach n [lsort -integer -unique $cands] {
             if {[lindex $rec_types $n] ne $t || ![info exists app(l,$n)]} {
-                if {!$held_pruned && [info exists step_filtered([lindex $rec_types $n])] &&
-                        [info exists app(l,$n)] && $held ne ""} {
-                    lappend keep $n
-                }
                 continue
             }
-            if {$held eq "?" || $n >= [llength $rec_held]} {
-                set held [filter_texts_held $app(l,$n)]
-                index_set rec_held $n $held
-            }
-            if {$held eq ""} {
-                continue
-            }
-            if {!$held_pruned} {
-                lappend keep $n
-            }
+            set held [lindex $rec_held $n]
             foreach x $texts {
                 if {$x in $held} {
                     lappend lines $n
@@ -497,12 +495,43 @@ proc index_lines {ver} {
                 }
             }
         }
-        if {!$held_pruned} {
-            set rec_heldlines $keep
-            set held_pruned 1
+        # Lines that no longer hold a text leave its list.
+        foreach x $texts {
+            if {[info exists rec_textlines($x)]} {
+                set rec_textlines($x) [lmap n [lsort -integer -unique $rec_textlines($x)] {
+                    if {![info exists app(l,$n)] || $x ni [lindex $rec_held $n]} {
+                        continue
+                    }
+                    set n
+                }]
+            }
         }
     }
     lsort -integer -unique $lines
+}
+
+# index_texts_known --
+#   Takes nothing; finds the filter texts held by the lines that may have
+#   changed since (rec_heldlines) and adds each such line to the list of
+#   every text it holds (rec_textlines). Returns nothing.
+proc index_texts_known {} {
+    global app rec_types rec_held rec_heldlines rec_textlines step_filtered
+    foreach n [lsort -integer -unique $rec_heldlines] {
+        if {![info exists app(l,$n)] ||
+                ![info exists step_filtered([lindex $rec_types $n])]} {
+            continue
+        }
+        set held [lindex $rec_held $n]
+        if {$held eq "?" || $n >= [llength $rec_held]} {
+            set held [filter_texts_held $app(l,$n)]
+            index_set rec_held $n $held
+        }
+        foreach x $held {
+            lappend rec_textlines($x) $n
+        }
+    }
+    set rec_heldlines {}
+    return
 }
 
 # filter_texts_held --

@@ -205,34 +205,17 @@ proc remove_lines {first last} {
 # renumber_refs --
 #   Takes a line n and a difference d; every reference above n in the
 #   plain records of the table becomes that number plus d. A record in
-#   which a token changed is stored as its token values joined by single
-#   blanks, nothing quoted; other records keep their text, and so do
-#   string records and records that cannot be read as a list. Returns
-#   nothing.
+#   which a token changed is stored as join_values stores it; other
+#   records keep their text, and so do string records and records that
+#   cannot be read as a list. Returns nothing.
 proc renumber_refs {after delta} {
     global app
+    set moves [list [list $after $delta]]
     foreach {i hits} [ref_records $after] {
         # (A copy is read as a list, so that a record left as it is does
         # not keep its tokens parsed in memory.)
         set rec [string range $app(l,$i) 0 end]
-        set changed 0
-        set again 0
-        set top 0
-        foreach k $hits {
-            # Digits without leading zeros, so never read as octal.
-            set v [string trimleft [string range [lindex $rec $k] 1 end] 0]
-            if {$v ne "" && $v > $after} {
-                set v [expr {$v + $delta}]
-                lset rec $k @$v
-                set changed 1
-                if {$k == 1} {
-                    set again 1
-                }
-            }
-            if {$v ne "" && $v > $top} {
-                set top $v
-            }
-        }
+        lassign [raise_refs rec $hits $moves] changed top again
         if {$changed} {
             store_renumbered $i $rec $top $again
         }
@@ -240,26 +223,73 @@ proc renumber_refs {after delta} {
     return
 }
 
+# raise_refs --
+#   Takes the name of a token list variable, the positions of its
+#   reference tokens and renumberings {n d} to apply one after another:
+#   each raises by d every reference above n. Returns a list: 1 when a
+#   token changed, the highest line the tokens then refer to, and 1 when
+#   the type token (position 1) changed.
+proc raise_refs {varName hits moves} {
+    upvar 1 $varName rec
+    set changed 0
+    set again 0
+    set top 0
+    foreach k $hits {
+        # Digits without leading zeros, so never read as octal.
+        set v [string trimleft [string range [lindex $rec $k] 1 end] 0]
+        if {$v eq ""} {
+            continue
+        }
+        set v0 $v
+        foreach move $moves {
+            lassign $move after delta
+            if {$v > $after} {
+                set v [expr {$v + $delta}]
+            }
+        }
+        if {$v != $v0} {
+            lset rec $k @$v
+            set changed 1
+            if {$k == 1} {
+                set again 1
+            }
+        }
+        if {$v > $top} {
+            set top $v
+        }
+    }
+    list $changed $top $again
+}
+
+# join_values --
+#   Takes a record's former text and its token values; returns the values
+#   trimmed, empty ones dropped, joined by single blanks, nothing quoted.
+#   A former text without braces, double quotes or backslashes has only
+#   plain words as values, which are joined as they stand.
+proc join_values {text values} {
+    if {[regexp {[{}"\\]} $text]} {
+        return [join_texts {*}$values]
+    }
+    join $values " "
+}
+
 # store_renumbered --
 #   Takes a line, the new token values of its record, the highest line
 #   they refer to and 1 when the record's type token changed. Stores the
-#   values trimmed, empty ones dropped, joined by single blanks, nothing
-#   quoted (a former text without braces, double quotes or backslashes has
-#   only plain words as values, which are joined as they stand). Tells the
-#   record index, which is not told of each line written: a record whose
-#   text was not plain, or whose type or visits may change with its text,
-#   is indexed again. Returns nothing.
+#   values as join_values joins them and tells the record index, which is
+#   not told of each line written: a record whose text was not plain, or
+#   whose type or visits may change with its text, is indexed again.
+#   Returns nothing.
 proc store_renumbered {n values top again} {
     global app rec_quiet rec_types rec_maxref rec_index_ok step_filtered
     set text $app(l,$n)
-    set rec_quiet 1
     if {[regexp {[{}"\\]} $text]} {
-        set app(l,$n) [join_texts {*}$values]
         set again 1
-    } else {
-        set app(l,$n) [join $values " "]
     }
-    set rec_quiet 0
+    set quiet $rec_quiet
+    set rec_quiet 1
+    set app(l,$n) [join_values $text $values]
+    set rec_quiet $quiet
     if {!$rec_index_ok} {
         return
     }
@@ -272,30 +302,18 @@ proc store_renumbered {n values top again} {
 }
 
 # renumber_text --
-#   Takes a record text, a line n and a difference d; returns the text as
-#   renumber_refs leaves a plain record: every reference above n raised by
-#   d and the values stored as store_renumbered stores them, or the text
-#   itself when no reference lies above n or it cannot be read as a list.
-proc renumber_text {text after delta} {
+#   Takes a record text and renumberings as raise_refs takes them; returns
+#   the text as renumber_refs leaves a plain record after them all, or the
+#   text itself when no reference changed or it cannot be read as a list.
+proc renumber_text {text moves} {
     if {[catch {ref_positions $text} hits]} {
         return $text
     }
     set rec [string range $text 0 end]
-    set changed 0
-    foreach k $hits {
-        set v [string trimleft [string range [lindex $rec $k] 1 end] 0]
-        if {$v ne "" && $v > $after} {
-            lset rec $k @[expr {$v + $delta}]
-            set changed 1
-        }
-    }
-    if {!$changed} {
+    if {![lindex [raise_refs rec $hits $moves] 0]} {
         return $text
     }
-    if {[regexp {[{}"\\]} $text]} {
-        return [join_texts {*}$rec]
-    }
-    join $rec " "
+    join_values $text $rec
 }
 
 # ref_records --

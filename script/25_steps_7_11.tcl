@@ -157,15 +157,20 @@ proc open_reports_ahead {count indexed} {
         return
     }
     # The references, as the splits one after another would raise them:
-    # a reference above k of the views rises by 2 k.
+    # the k-th view (from 0) stands at its line plus 2 k when it is split.
+    set moves {}
+    set k 0
+    foreach v $views {
+        lappend moves [list [expr {$v + 2 * $k}] 2]
+        incr k
+    }
     foreach {i hits} [ref_records [lindex $views 0]] {
         set text $app(l,$i)
         if {[regexp {[{}"\\]} $text]} {
-            # Not plain: renumbered split by split, as the record would be.
-            set k 0
-            foreach v $views {
-                set text [renumber_text $text [expr {$v + 2 * $k}] 2]
-                incr k
+            # Not plain: renumbered split by split, read anew each time,
+            # as the record would be.
+            foreach move $moves {
+                set text [renumber_text $text [list $move]]
             }
             set rec_quiet 1
             set app(l,$i) $text
@@ -174,30 +179,9 @@ proc open_reports_ahead {count indexed} {
             continue
         }
         set rec [string range $text 0 end]
-        set changed 0
-        set top 0
-        foreach k $hits {
-            set r [string trimleft [string range [lindex $rec $k] 1 end] 0]
-            if {$r eq ""} {
-                continue
-            }
-            set up 0
-            foreach v $views {
-                if {$r > $v} {
-                    incr up 2
-                }
-            }
-            if {$up} {
-                set r [expr {$r + $up}]
-                lset rec $k @$r
-                set changed 1
-            }
-            if {$r > $top} {
-                set top $r
-            }
-        }
+        lassign [raise_refs rec $hits $moves] changed top again
         if {$changed} {
-            store_renumbered $i $rec $top [expr {[lsearch -exact $hits 1] >= 0}]
+            store_renumbered $i $rec $top $again
         }
     }
     # The move: the records between two views go down by twice the number

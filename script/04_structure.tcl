@@ -425,31 +425,21 @@ proc close_refs {v} {
     foreach {x hits} [ref_records [expr {$v - 1}]] {
         set rec [string range $app(l,$x) 0 end]
         set dropped 0
-        set lowered 0
         set again 0
-        set top 0
         foreach k [lreverse $hits] {
-            set r [dec_value [string range [lindex $rec $k] 1 end]]
-            if {$r == $v} {
+            if {[dec_value [string range [lindex $rec $k] 1 end]] == $v} {
                 set rec [lreplace $rec $k $k]
                 set dropped 1
                 if {$k <= 1} {
                     set again 1
                 }
-                continue
-            }
-            if {$r > $v} {
-                set r [expr {$r - 1}]
-                lset rec $k @$r
-                set lowered 1
-                if {$k == 1} {
-                    set again 1
-                }
-            }
-            if {$r > $top} {
-                set top $r
             }
         }
+        if {$dropped} {
+            set hits [ref_positions $rec]
+        }
+        lassign [raise_refs rec $hits [list [list $v -1]]] lowered top moved
+        set again [expr {$again || $moved}]
         if {$dropped} {
             lappend rec @0
         }

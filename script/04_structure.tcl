@@ -294,7 +294,7 @@ proc store_renumbered {n values top again} {
         return
     }
     if {$again || [info exists step_filtered([lindex $rec_types $n])]} {
-        lappend ::rec_dirty $n
+        index_note $n
     } elseif {$n < [llength $rec_maxref]} {
         lset rec_maxref $n $top
     }

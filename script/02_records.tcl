@@ -74,10 +74,12 @@ proc canon_list {elems} {
     # the canonical form. Tcl's own list form quotes every token that is
     # empty or holds a blank or one of the characters canon_elem quotes
     # (and a first token beginning with "#"); when it quotes none, it is
-    # the joined text.
-    set text [join $elems " "]
-    if {[list {*}$elems] eq $text} {
-        return $text
+    # the joined text. The list itself is returned then, its text being
+    # that form: whoever reads the record's tokens next need not parse
+    # the text again.
+    set lst [list {*}$elems]
+    if {$lst eq [join $elems " "]} {
+        return $lst
     }
     join [lmap e $elems {canon_elem $e}] " "
 }
@@ -115,15 +117,23 @@ proc rec_len {text} {
     return $n
 }
 
+# The first two words of a record and what follows each: a word is a run
+# of characters other than the file format's whitespace, braces, double
+# quotes and backslashes.
+set rec_type_format "%\[^ \t\n\r\v\f{}\"\\\]%c%\[^ \t\n\r\v\f{}\"\\\]%c"
+
 # rec_type --
 #   Takes a record text and returns its type, token 1. A text that cannot
 #   be read as a list gives its second whitespace-separated word.
 proc rec_type {text} {
-    # Plain first words of an ASCII text are read without parsing the whole
-    # record as a list (which takes time and keeps every token in memory).
-    if {[string bytelength $text] == [string length $text] &&
-            [scan $text "%s %s" first type] == 2 &&
-            ![regexp {[{}"\\]} $first$type]} {
+    global rec_type_format
+    # Two plain words at the start, each followed by one whitespace
+    # character (or the end), are the first two tokens as a list reads
+    # them; they are found without parsing the whole record, and without
+    # changing how its value is held (a record held as a list stays one).
+    if {[scan $text $rec_type_format first sep type next] >= 3 &&
+            $sep in {32 9 10 11 12 13} &&
+            (![info exists next] || $next in {32 9 10 11 12 13})} {
         return $type
     }
     if {[catch {lindex $text 1} type]} {

@@ -46,10 +46,13 @@ set verlist {}
 #   (step_filtered(<type>) marks a type some step has filters for).
 #   Returns nothing.
 proc register_step {ver types {filters {}}} {
-    global verlist step_types step_filters step_filtered
+    global verlist step_types step_filters step_filtered step_local
     lappend verlist $ver
     set step_types($ver) $types
     set step_filters($ver) $filters
+    # A step is local only when it says so after registering (see
+    # register_local).
+    unset -nocomplain step_local($ver)
     foreach type [dict keys $filters] {
         set step_filtered($type) 1
     }
@@ -76,17 +79,54 @@ proc register_pass_start {ver cmd} {
     return
 }
 
+# register_local --
+#   Takes a step version; marks the step as local: it changes only the
+#   record it is given, never that record's type, and reads no other
+#   record. Its result for a record depends only on that record's text and
+#   on what does not change while the steps run (the file's version before
+#   conversion, its application type, the rule tables); it queues messages
+#   and raises errors only for "#AppVwCfg" records. Consecutive local
+#   steps may then be applied one record at a time (process_run). Returns
+#   nothing.
+proc register_local {ver} {
+    global step_local
+    set step_local($ver) 1
+    return
+}
+
+# step_refused --
+#   Takes one entry of verlist; returns 1, with the message queued, when
+#   the file's version is past the step (its major and minor are above
+#   the step's, and it is not the step's own version), else 0.
+proc step_refused {fixapp_ver} {
+    set cur_ver [AppVersion]
+    set cur_xy [join [lrange [split $cur_ver .] 0 1] .]
+    if {[compare_versions $cur_ver $fixapp_ver] != 0 &&
+            [compare_versions $cur_xy $fixapp_ver] > 0} {
+        append_user_msg "Technical problem - cannot perform conversion"
+        return 1
+    }
+    return 0
+}
+
+# announce_step --
+#   Takes one entry of verlist; shows that its conversion starts when the
+#   verbose option is on. Returns nothing.
+proc announce_step {ver} {
+    global verbose_option
+    if {$verbose_option} {
+        output_str "Performing conversion for version $ver"
+    }
+    return
+}
+
 # process_fix --
 #   Takes one entry of verlist and applies the step "fixapp<entry>" to every
 #   record of the table from line 1 up to the count taken before the pass.
 #   Returns 1 when the step was applied and 0 when it was refused.
 proc process_fix {fixapp_ver} {
     global app cur_index norvane_fast_steps step_pass_start
-    set cur_ver [AppVersion]
-    set cur_xy [join [lrange [split $cur_ver .] 0 1] .]
-    if {[compare_versions $cur_ver $fixapp_ver] != 0 &&
-            [compare_versions $cur_xy $fixapp_ver] > 0} {
-        append_user_msg "Technical problem - cannot perform conversion"
+    if {[step_refused $fixapp_ver]} {
         return 0
     }
     set count $app(cnt)
@@ -102,6 +142,38 @@ proc process_fix {fixapp_ver} {
             set cur_index $i
             fixapp$fixapp_ver app(l,$i)
         }
+    }
+    return 1
+}
+
+# run_steps --
+#   Takes entries of verlist in order; announces and applies each step,
+#   consecutive local steps together through process_run when steps visit
+#   records by type. Returns 1 when every step was applied and 0 when one
+#   was refused (the steps after it are not announced).
+proc run_steps {vers} {
+    global norvane_fast_steps step_local
+    set i 0
+    set n [llength $vers]
+    while {$i < $n} {
+        set j $i
+        if {$norvane_fast_steps} {
+            while {$j + 1 < $n && [info exists step_local([lindex $vers $j])] &&
+                   [info exists step_local([lindex $vers $j+1])]} {
+                incr j
+            }
+        }
+        if {$j > $i} {
+            if {![process_run [lrange $vers $i $j]]} {
+                return 0
+            }
+        } else {
+            announce_step [lindex $vers $i]
+            if {![process_fix [lindex $vers $i]]} {
+                return 0
+            }
+        }
+        set i [expr {$j + 1}]
     }
     return 1
 }
@@ -221,7 +293,7 @@ proc start_step {ver} {
 proc process_file {name} {
     global app app_type orig_ver_xyz my_ver_xyz verlist obsolete_app_types \
         num_files_cant_read num_files_cant_conv num_files_didnt_need \
-        num_files_unrec_ver num_files_converted verbose_option
+        num_files_unrec_ver num_files_converted
     array unset app
     if {[read_app $name] ne "READ_APP_DONE"} {
         incr num_files_cant_read
@@ -271,15 +343,10 @@ proc process_file {name} {
     while {[compare_versions [lindex $verlist $first] $start] != 0} {
         incr first
     }
-    foreach v [lrange $verlist $first end] {
-        if {$verbose_option} {
-            output_str "Performing conversion for version $v"
-        }
-        if {![process_fix $v]} {
-            incr num_files_cant_conv
-            append_user_msg "Internal error"
-            return
-        }
+    if {![run_steps [lrange $verlist $first end]]} {
+        incr num_files_cant_conv
+        append_user_msg "Internal error"
+        return
     }
     # A file is written only when it reads back as what the steps were to
     # make of it: the target version, and the application type it had.

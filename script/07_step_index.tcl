@@ -450,19 +450,28 @@ proc step_prefilter {ver} {
 }
 
 # index_lines --
-#   Takes a step version; returns in ascending order the lines that hold
-#   records of the step's types, less those its filter for their type
-#   passes over.
-proc index_lines {ver} {
+#   Takes a list of step versions; returns in ascending order the lines
+#   that hold records of a type one of the steps has rules for, less those
+#   that every such step's filter for the type passes over.
+proc index_lines {vers} {
     global app rec_index rec_types rec_held rec_heldlines rec_textlines
     set lines {}
     set known 0
     foreach t [array names rec_index] {
-        if {![step_has_rule $ver $t]} {
-            continue
+        set texts {}
+        set every 0
+        foreach ver $vers {
+            if {![step_has_rule $ver $t]} {
+                continue
+            }
+            set own [step_filter $ver $t]
+            if {$own eq ""} {
+                set every 1
+                break
+            }
+            lappend texts {*}$own
         }
-        set texts [step_filter $ver $t]
-        if {$texts eq ""} {
+        if {$every} {
             foreach n $rec_index($t) {
                 if {[lindex $rec_types $n] eq $t && [info exists app(l,$n)]} {
                     lappend lines $n
@@ -470,9 +479,13 @@ proc index_lines {ver} {
             }
             continue
         }
+        if {$texts eq ""} {
+            continue
+        }
+        set texts [lsort -unique $texts]
         # A type with filters: the lines written since their texts were
         # looked at are read first; then only the lines found to hold one
-        # of the step's texts are visited.
+        # of the steps' texts are visited.
         if {!$known} {
             index_texts_known
             set known 1
@@ -690,8 +703,9 @@ proc visit_records {ver count} {
                 $n < [llength $rec_held] && $n < [llength $rec_maxref]} {
             # Only the record passed in was written: index it again.
             # (index_type and index_set, written out: this runs for most
-            # visits.)
+            # visits.) The tokens its last edit left parsed go.
             set rec_dirty {}
+            string length $app(l,$n)
             set t [rec_type $app(l,$n)]
             if {[info exists rec_names($t)]} {
                 set t $rec_names($t)

@@ -14,11 +14,12 @@ proc header_only_step {varName old new} {
 
 # header_step --
 #   Takes a step version, the major and minor version the step expects
-#   and the version it writes. Registers the step and defines its
+#   and the version it writes. Registers the step, local, and defines its
 #   procedure fixapp<version>, which rewrites only the header's version.
 #   Returns nothing.
 proc header_step {ver old new} {
     register_step $ver {#AppVwCfg}
+    register_local $ver
     proc fixapp$ver {list} [format {
         upvar 1 $list l
         header_only_step l %s

@@ -128,6 +128,7 @@ header_step 6.5 {6 5} {6 6 0}
 
 register_step 6.6 [list #CharString #AppVwCfg {*}$app66list] \
     [list #CharString [rename_texts $rename_tables(6.6)]]
+register_local 6.6
 # fixapp6.6 --
 #   Upgrade step 6.6 to 6.7.0. Takes the name of a record variable; renames
 #   the stitching paths, and gives the views of app66list and the header
@@ -152,6 +153,7 @@ proc fixapp6.6 {list} {
 header_step 6.7 {6 7} {7 0 0}
 
 register_step 7.0 {#AnnotVwCfg #NumPC #AppVwCfg}
+register_local 7.0
 # fixapp7.0 --
 #   Upgrade step 7.0 to 7.1.0. Takes the name of a record variable; gives
 #   annotations and numeric controls one new field. Returns nothing.
@@ -223,6 +225,7 @@ proc repair71_applies {ver} {
 register_step 7.1 {#ScalarLinMapMgr #ObPlotVwCfg #FcPlotVwCfg #D2PlotVwCfg
     #CCPlotVwCfg *PC #CharString #AppVwCfg} \
     [list #CharString [rename_texts $rename_tables(7.1)]]
+register_local 7.1
 # fixapp7.1 --
 #   Upgrade step 7.1 to 7.2.0. Takes the name of a record variable; repairs
 #   files written by 7.1.0 to 7.1.8, gives controls their menu field,
@@ -257,6 +260,7 @@ proc fixapp7.1 {list} {
 
 register_step 7.2 {#CharString #AppVwCfg} [list #CharString [concat \
     [rename_texts $rename_tables(7.2)] [rename_texts $rename_tables(7.2,prefix)]]]
+register_local 7.2
 # fixapp7.2 --
 #   Upgrade step 7.2 to 7.3.0. Takes the name of a record variable;
 #   regroups trailing-edge paths and moves the phase slice results.
@@ -278,6 +282,7 @@ proc fixapp7.2 {list} {
 
 register_step 7.3 {#SeidVwCfg #ZernVwCfg #CharString #AppVwCfg} \
     {#CharString {D_ZERN_POLY P_COEFS_16_35}}
+register_local 7.3
 # fixapp7.3 --
 #   Upgrade step 7.3 to 7.4.0. Takes the name of a record variable; gives
 #   Seidel and Zernike views their new field, moves the Zernike polynomial

@@ -58,6 +58,7 @@ proc reset_panel_button {list} {
 
 register_step 7.5 [list #FcPlotVwCfg #NumVwCfg #AppVwCfg \
     {*}[dict keys $numview75_types] {*}[dict keys $ref75_types]]
+register_local 7.5
 # fixapp7.5 --
 #   Upgrade step 7.5 to 7.6.0. Takes the name of a record variable; extends
 #   the fringe plot, renumbers numeric view codes and gives action views a
@@ -90,6 +91,7 @@ proc fixapp7.5 {list} {
 
 register_step 7.6 [list #SelPC #SurfSelPC #FcPlotVwCfg #LimitsMgr #NumVwCfg \
     #AppVwCfg {*}[dict keys $numview76_counts]]
+register_local 7.6
 # fixapp7.6 --
 #   Upgrade step 7.6 to 7.7.0. Takes the name of a record variable; gives
 #   selections, the fringe plot, limits and numeric views their new fields,
@@ -134,6 +136,7 @@ proc fixapp7.6 {list} {
 }
 
 register_step 7.7 {#PanelButtonVwCfg #QDasReportVwCfg #AppVwCfg}
+register_local 7.7
 # fixapp7.7 --
 #   Upgrade step 7.7 to 7.8.0. Takes the name of a record variable; resets
 #   panel buttons and gives the report view a reference field. Returns
@@ -157,6 +160,7 @@ proc fixapp7.7 {list} {
 }
 
 register_step 7.8 $StdVwCfgClasses
+register_local 7.8
 # fixapp7.8 --
 #   Upgrade step 7.8 to 7.8.1. Takes the name of a record variable; gives
 #   every standard view of the old layout its seventeen new fields, the

@@ -58,6 +58,7 @@ set texts781 [concat {*}[lmap key {common TessalineApp FTPApp} {
 
 register_step 7.8.1 {#PanelButtonVwCfg #CharString #AppVwCfg} \
     [list #CharString $texts781]
+register_local 7.8.1
 # fixapp7.8.1 --
 #   Upgrade step 7.8.1 to 7.9.0. Takes the name of a record variable;
 #   resets panel buttons and moves the automatic-aperture parameters into
@@ -85,6 +86,7 @@ proc fixapp7.8.1 {list} {
 
 register_step 7.9.0 {#FcPlotVwCfg #ObPlotVwCfg #CharString #AppVwCfg} \
     [list #CharString [rename_texts $rename_tables(7.9.0)]]
+register_local 7.9.0
 # fixapp7.9.0 --
 #   Upgrade step 7.9.0 to 7.10.0. Takes the name of a record variable;
 #   gives two plot layouts a flag and moves miscellaneous parameters into

@@ -55,6 +55,7 @@ register_step 7.10.0 {#CharString #AppVwCfg} [list #CharString \
     [concat {*}[lmap key {common TessalineApp FTPApp} {
         rename_texts $rename_tables(7.10.0,$key)
     }]]]
+register_local 7.10.0
 # fixapp7.10.0 --
 #   Upgrade step 7.10.0 to 7.11.0. Takes the name of a record variable;
 #   moves the aperture and z-clip paths into their new groups for the

@@ -321,6 +321,7 @@ proc fixapp7.11.0 {list} {
 }
 
 register_step 7.12.0 {#NumPC #AppVwCfg}
+register_local 7.12.0
 # fixapp7.12.0 --
 #   Takes the name of a record variable; upgrades the record from 7.12 to
 #   7.14.0. Returns nothing.

@@ -34,6 +34,7 @@ proc grow_plot_view {varName d2len tokens} {
 }
 
 register_step 7.15.0 {#D2PlotVwCfg #CCPlotVwCfg #AppVwCfg}
+register_local 7.15.0
 # fixapp7.15.0 --
 #   Takes the name of a record variable; upgrades the record from 7.15.0
 #   to 7.15.1. Returns nothing.

@@ -14,6 +14,7 @@ header_step 8.3.0 {8 3} {8 3 1}
 header_step 8.3.1 {8 3} {8 3 2}
 
 register_step 8.3.2 {#D3SModelPlotVwCfg #AppVwCfg}
+register_local 8.3.2
 # fixapp8.3.2 --
 #   Takes the name of a record variable; upgrades the record from 8.3.2 to
 #   8.3.3. Returns nothing.

@@ -6,9 +6,9 @@
 # app(q,<n>), and the references into the moved part are renumbered in a
 # single pass over the table. Each such change therefore costs time
 # proportional to the table, however many records it moves. While the
-# record index is kept (07_step_index), these procedures write quietly and
-# tell it what moved, and a renumbering reads only the records the index
-# does not know to refer below its line.
+# record index is kept (07_step_index), these procedures tell it what
+# moved, and a renumbering reads only the records the index does not know
+# to refer below its line.
 #
 # String records (app(q,<n>) set) hold text, not references: their text
 # is never renumbered, even when it happens to begin with "@" and digits.
@@ -155,21 +155,18 @@ proc move_lines {first last d} {
 #   by count and leaves the freed lines as empty plain records. References
 #   are not changed (see renumber_refs). Returns nothing.
 proc open_lines {after count} {
-    global app rec_quiet
+    global app
     set cnt $app(cnt)
     if {$after < 0 || $after >= $cnt} {
         return -code error -errorcode {NORVANE BADLINE} \
             "Damaged file: cannot open lines after line $after of $cnt"
     }
     # (The record index is told of the move as a whole, not line by line.)
-    set quiet $rec_quiet
-    set rec_quiet 1
     move_lines [expr {$after + 1}] [expr {$cnt - 1}] $count
     for {set i [expr {$after + 1}]} {$i <= $after + $count} {incr i} {
         set app(l,$i) ""
         unset -nocomplain app(q,$i)
     }
-    set rec_quiet $quiet
     set app(cnt) [expr {$cnt + $count}]
     index_moved [list open $after $count]
     return
@@ -183,20 +180,17 @@ proc open_lines {after count} {
 #   inside the table, which would otherwise cut off records that were not
 #   meant to go. Returns nothing.
 proc remove_lines {first last} {
-    global app rec_quiet
+    global app
     set cnt $app(cnt)
     if {$first < 1 || $last < $first || $last >= $cnt} {
         return -code error -errorcode {NORVANE BADLINE} \
             "Damaged file: lines $first to $last are not inside its $cnt lines"
     }
     set r [expr {$last - $first + 1}]
-    set quiet $rec_quiet
-    set rec_quiet 1
     move_lines [expr {$last + 1}] [expr {$cnt - 1}] [expr {-$r}]
     for {set i [expr {$cnt - $r}]} {$i < $cnt} {incr i} {
         unset -nocomplain app(l,$i) app(q,$i)
     }
-    set rec_quiet $quiet
     set app(cnt) [expr {$cnt - $r}]
     index_moved [list remove $first $last]
     return
@@ -281,15 +275,12 @@ proc join_values {text values} {
 #   whose type or visits may change with its text, is indexed again.
 #   Returns nothing.
 proc store_renumbered {n values top again} {
-    global app rec_quiet rec_types rec_maxref rec_index_ok step_filtered
+    global app rec_types rec_maxref rec_index_ok step_filtered
     set text $app(l,$n)
     if {[regexp {[{}"\\]} $text]} {
         set again 1
     }
-    set quiet $rec_quiet
-    set rec_quiet 1
     set app(l,$n) [join_values $text $values]
-    set rec_quiet $quiet
     if {!$rec_index_ok} {
         return
     }
@@ -349,6 +340,7 @@ proc ref_records {above} {
         return $out
     }
     index_refs_known
+    set pattern [refs_above_pattern $above]
     set i -1
     foreach m $rec_maxref {
         incr i
@@ -363,6 +355,12 @@ proc ref_records {above} {
             continue
         }
         set text [string range $app(l,$i) 0 end]
+        if {$m < 0 && ![regexp $pattern $text] && [string first \\ $text] < 0} {
+            # Nothing in the text refers above the line: the line is kept
+            # as referring no higher (its highest reference may be lower).
+            lset rec_maxref $i $above
+            continue
+        }
         if {[catch {ref_positions $text} hits]} {
             lset rec_maxref $i 0
             continue
@@ -450,6 +448,7 @@ proc close_refs {v} {
             set c [first_referrer $x]
             if {$c >= 0 && [rec_type $app(l,$c)] eq "#OrdCltn"} {
                 count_entries_down app(l,$c)
+                index_note $c
             }
         }
     }

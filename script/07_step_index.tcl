@@ -11,24 +11,24 @@
 # Steps change records while a pass runs: the record passed in, other
 # records (a collection's count, a control converted elsewhere), whole
 # stretches of lines (lines opened or removed, references renumbered) and
-# records added at the end. Every line of the table carries a trace that
-# notes it when it is written or unset, by name or through a variable bound
-# to it (as steps and token edits do). After each visit the noted lines are
-# indexed again; a line not yet visited in this pass that now holds a
-# record of a type the step has rules for joins the lines still to visit.
-# When a visit changed the number of lines (lines opened or removed,
-# records added) or wrote many of them, the rest of the pass goes line by
-# line, reading the table as it is, and the index is built anew for the
-# next pass.
+# records added at the end. The pass notes the record it passed in when
+# the visit changed it; whatever writes another record of the table notes
+# that line (index_note), and records added at the end are seen by the
+# count. After each visit the noted lines are indexed again; a line not
+# yet visited in this pass that now holds a record of a type the step has
+# rules for joins the lines still to visit. When a visit changed the
+# number of lines in a way the index was not told of, or wrote many lines,
+# the rest of the pass goes line by line, reading the table as it is, and
+# the index is built anew for the next pass.
 #
 # Opening and removing lines (open_lines, remove_lines) and renumbering
 # references (renumber_refs, close_refs) go through every line of the
-# table. They write quietly, without noting each line, and tell the index
-# how lines moved (index_opened, index_removed): the index shifts its line
-# numbers, the pass shifts the lines it still has to visit, and only the
-# lines whose type or visit may have changed are noted. The index also
-# keeps, per line, the highest line a record refers to, so that a
-# renumbering reads only the records that may refer past its line.
+# table. They tell the index how lines moved (index_moved): the index
+# shifts its line numbers, the pass shifts the lines it still has to
+# visit, and only the lines whose type or visit may have changed are
+# noted. The index also keeps, per line, the highest line a record refers
+# to, so that a renumbering reads only the records that may refer past its
+# line.
 #
 # A step may also name, for a record type, texts one of which a record of
 # that type must hold for the step to do anything with it (the common
@@ -44,54 +44,36 @@ set norvane_fast_steps 1
 #                    changed since stays listed; rec_types decides)
 # rec_types          list: element n is the type line n had when it was
 #                    last indexed, "" for none
-# rec_traced         list: element n is 1 when line n carries its trace
 # rec_names(<type>)  one shared copy of each type name
 # rec_dirty          lines written or unset since they were last indexed
 # rec_index_ok       1 while the index describes the table's lines
 # rec_cnt            the number of lines the index describes
-# rec_maxref         list: element n is the highest line the plain record
-#                    of line n refers to (0 for none, or for a string or a
-#                    record that is not a list), -1 when not known
+# rec_maxref         list: element n is a line that no reference of the
+#                    plain record of line n lies above: its highest
+#                    reference when the record was read (0 for none, or
+#                    for a string or a record that is not a list), or the
+#                    line a search found nothing above; -1 when not known
 # rec_held           list: element n is the list of filter texts (of all
 #                    steps) that line n holds, "?" when not known
 # rec_heldlines      the lines of records of types with filters whose
 #                    texts are not known (see rec_held), with repeats
 # rec_textlines(<text>)  lines found to hold that filter text, with
 #                    repeats and lines changed since
-# rec_quiet          1 while a line move or renumbering writes lines
 # rec_shifts         line moves since the pass last looked: {open after
 #                    count} and {remove first last}
 # Lists rather than arrays per line keep the index small beside the table.
 set rec_types {}
-set rec_traced {}
 set rec_dirty {}
 set rec_index_ok 0
 set rec_cnt 0
 set rec_maxref {}
 set rec_held {}
 set rec_heldlines {}
-set rec_quiet 0
 set rec_shifts {}
 
 # A visit that wrote more lines than this makes the rest of the pass go
 # line by line.
 set rec_scan_limit 64
-
-# index_line_note --
-#   Trace on one line of the table: takes the line, then the trace's own
-#   arguments (names and operation). Notes the line as written; a line
-#   unset loses its trace.
-proc index_line_note {n name1 name2 op} {
-    global rec_dirty rec_traced rec_index_ok rec_quiet
-    if {$rec_index_ok && !$rec_quiet} {
-        # (An index already given up is built anew: no need to note.)
-        lappend rec_dirty $n
-    }
-    if {$op eq "unset" && $n < [llength $rec_traced]} {
-        lset rec_traced $n 0
-    }
-    return
-}
 
 # index_set --
 #   Takes the name of a per-line list, a line and a value; sets the list's
@@ -117,50 +99,24 @@ proc index_type {text} {
     return $rec_names($t)
 }
 
-# index_trace_line --
-#   Takes a line of the table that exists; puts the trace on it unless it
-#   has one. Returns nothing.
-proc index_trace_line {n} {
-    global rec_traced
-    if {[lindex $rec_traced $n] ne "1"} {
-        trace add variable ::app(l,$n) {write unset} [list index_line_note $n]
-        index_set rec_traced $n 1
-    }
-    return
-}
-
 # index_is_current --
-#   Returns 1 when the index was built for the table now loaded: its
-#   header line still carries the trace (a table read anew has none).
+#   Returns 1 when the index was built for the table now loaded: the
+#   table still holds the mark index_build left in it (a table read or
+#   set up anew does not).
 proc index_is_current {} {
-    global rec_index_ok
-    expr {$rec_index_ok && [index_header_traced]}
-}
-
-# index_header_traced --
-#   Returns 1 when the table's header line carries the index's trace.
-proc index_header_traced {} {
-    global rec_traced
-    expr {[lindex $rec_traced 1] eq "1" &&
-          [list {write unset} {index_line_note 1}] in [trace info variable ::app(l,1)]}
+    global rec_index_ok app
+    expr {$rec_index_ok && [info exists app(indexed)]}
 }
 
 # index_build --
-#   Takes nothing; indexes every line of the table by type and puts the
-#   traces in place. Returns nothing.
+#   Takes nothing; indexes every line of the table by type and marks the
+#   table as indexed. Returns nothing.
 proc index_build {} {
-    global app rec_index rec_types rec_traced rec_dirty rec_index_ok rec_names \
+    global app rec_index rec_types rec_dirty rec_index_ok rec_names \
         rec_cnt rec_maxref rec_held rec_heldlines rec_textlines step_filtered
     array unset rec_index
-    if {![index_header_traced]} {
-        # A new table: none of its lines carries a trace yet.
-        set rec_traced {}
-    }
     set cnt $app(cnt)
     set rec_types [lrepeat $cnt {}]
-    if {[llength $rec_traced] < $cnt} {
-        lappend rec_traced {*}[lrepeat [expr {$cnt - [llength $rec_traced]}] {}]
-    }
     for {set n 1} {$n < $cnt} {incr n} {
         if {[info exists app(l,$n)]} {
             # (index_type, written out: this loop runs over every line.)
@@ -172,11 +128,6 @@ proc index_build {} {
             }
             lappend rec_index($t) $n
             lset rec_types $n $t
-            if {[lindex $rec_traced $n] ne "1"} {
-                trace add variable ::app(l,$n) {write unset} \
-                    [list index_line_note $n]
-                lset rec_traced $n 1
-            }
         }
     }
     set rec_dirty {}
@@ -190,13 +141,16 @@ proc index_build {} {
             lappend rec_heldlines {*}$rec_index($t)
         }
     }
+    set app(indexed) 1
     set rec_index_ok 1
     return
 }
 
 # index_note --
-#   Takes a line; notes it as written when the index is kept (a quiet
-#   writer's way to have a line indexed again). Returns nothing.
+#   Takes a line; notes it as written when the index is kept, so that it
+#   is indexed again. Whatever writes a record other than the one a step
+#   was given, or writes lines that a line move opened, calls it. Returns
+#   nothing.
 proc index_note {n} {
     global rec_index_ok rec_dirty
     if {$rec_index_ok} {
@@ -274,10 +228,9 @@ proc index_shift_lines {lines move} {
 
 # index_moved --
 #   Takes a line move ({open after count} or {remove first last}) that
-#   open_lines or remove_lines has just made quietly; shifts the index's
-#   lines to match, notes opened lines as written, puts the trace on lines
-#   new at the end and keeps the move for the running pass. Returns
-#   nothing.
+#   open_lines or remove_lines has just made; shifts the index's lines to
+#   match, notes opened lines as written and keeps the move for the
+#   running pass. Returns nothing.
 proc index_moved {move} {
     global rec_index_ok rec_index rec_types rec_maxref rec_held rec_heldlines \
         rec_textlines rec_dirty rec_cnt rec_shifts
@@ -300,9 +253,6 @@ proc index_moved {move} {
         set rec_held [linsert $rec_held $at {*}[lrepeat $b ?]]
         for {set n $at} {$n <= $a + $b} {incr n} {
             lappend rec_dirty $n
-        }
-        for {set n $rec_cnt} {$n < $rec_cnt + $b} {incr n} {
-            index_trace_line $n
         }
         incr rec_cnt $b
     } else {
@@ -339,7 +289,6 @@ proc index_update {} {
             }
             continue
         }
-        index_trace_line $n
         set t [index_type $app(l,$n)]
         if {[lindex $rec_types $n] ne $t} {
             lappend rec_index($t) $n
@@ -656,7 +605,11 @@ proc visit_records {ver count} {
             continue
         }
         set cur_index $n
+        set before $app(l,$n)
         $step app(l,$n)
+        if {![info exists app(l,$n)] || $app(l,$n) ne $before} {
+            index_note $n
+        }
         if {$rec_shifts ne ""} {
             # Lines moved: the lines still to visit move with their
             # records, and those that moved to this line or before it

@@ -16,7 +16,7 @@
 # records queue nothing, so every message comes in the plain loop's order.
 #
 # A record goes through the run in a variable of its own and is written
-# back once, when it changed; the record index notes it then. It is
+# back once, when it changed, and indexed again then. It is
 # visited only when it holds a record of a type one of the steps has rules
 # for and, for a type with filters, one of their texts; before each step,
 # that step's own type rule and filter are asked again.
@@ -68,7 +68,11 @@ proc process_run {vers} {
         foreach n $heads {
             if {[info exists app(l,$n)] && [step_visits $ver $app(l,$n)]} {
                 set cur_index $n
+                set before $app(l,$n)
                 fixapp$ver app(l,$n)
+                if {![info exists app(l,$n)] || $app(l,$n) ne $before} {
+                    index_note $n
+                }
             }
         }
     }
@@ -84,7 +88,7 @@ proc process_run {vers} {
 #   time, and keeps the record index up to date. Returns nothing.
 proc run_records {vers count done} {
     global app cur_index rec_types rec_held rec_maxref rec_heldlines \
-        step_filtered rec_quiet
+        step_filtered
     foreach n $done {
         set skip($n) 1
     }
@@ -133,10 +137,7 @@ proc run_records {vers count done} {
             continue
         }
         string length $rec
-        set quiet $rec_quiet
-        set rec_quiet 1
         set app(l,$n) $rec
-        set rec_quiet $quiet
         if {$n < [llength $rec_maxref]} {
             lset rec_maxref $n -1
         }

@@ -25,6 +25,7 @@ proc convert_auto_save_control {n} {
                 [rec_type $app(l,$i)] eq "#BoolPC" &&
                 [string first $n [ref_before_reports [rec_tok $app(l,$i) 5]]] >= 0} {
             boolpc_to_selpc app(l,$i) $sel_strings_7_11
+            index_note $i
             return
         }
     }
@@ -56,6 +57,7 @@ proc convert_bool_view {varName} {
         set ctl [ref_line [rec_tok $view 3]]
         if {[rec_type $app(l,$ctl)] eq "#BoolPC"} {
             boolpc_to_selpc app(l,$ctl) $sel_strings_7_11
+            index_note $ctl
         }
     }
     return
@@ -84,6 +86,8 @@ proc split_report_view {varName n} {
     set second [expr {$n + 2}]
     set app(l,$first) [join_texts {7 #IdArray i7 $0} {*}[lrange $rep 47 53]]
     set app(l,$second) [join_texts {9 #IdArray i9 $0} {*}[lrange $rep 54 61] [lindex $rep 63]]
+    index_note $first
+    index_note $second
 
     set m [ref_line [lindex $rep 41]]
     set arr $app(l,$m)
@@ -102,6 +106,7 @@ proc split_report_view {varName n} {
     tok_append arr {*}[lrange $rep 64 65]
     strip_braces arr
     set app(l,$m) $arr
+    index_note $m
 
     tok_replace rep 47 end @$first @$second @0
     return
@@ -140,8 +145,7 @@ set split_ahead_types {#BoolVwCfg #BoolPC #D3SModelPlotVwCfg #AppVwCfg #QDasRepo
 #   count, and keeps their new lines in reports_opened_ahead. Returns
 #   nothing.
 proc open_reports_ahead {count indexed} {
-    global app rec_index rec_types reports_opened_ahead split_ahead_types \
-        rec_quiet
+    global app rec_index rec_types reports_opened_ahead split_ahead_types
     set reports_opened_ahead {}
     if {!$indexed || ![info exists rec_index(#QDasReportVwCfg)]} {
         return
@@ -172,9 +176,7 @@ proc open_reports_ahead {count indexed} {
             foreach move $moves {
                 set text [renumber_text $text [list $move]]
             }
-            set rec_quiet 1
             set app(l,$i) $text
-            set rec_quiet 0
             index_note $i
             continue
         }
@@ -188,7 +190,6 @@ proc open_reports_ahead {count indexed} {
     # of views above them; the lines opened are left empty.
     set cnt $app(cnt)
     set k [llength $views]
-    set rec_quiet 1
     foreach v [lreverse $views] last [lreverse [concat [lrange $views 1 end] [expr {$cnt - 1}]]] {
         move_lines [expr {$v + 1}] $last [expr {2 * $k}]
         incr k -1
@@ -203,7 +204,6 @@ proc open_reports_ahead {count indexed} {
         lappend reports_opened_ahead $n
         incr k
     }
-    set rec_quiet 0
     set app(cnt) [expr {$cnt + 2 * $k}]
     foreach n $reports_opened_ahead {
         index_moved [list open $n 2]

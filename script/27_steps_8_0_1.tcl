@@ -62,6 +62,7 @@ proc convert_child_plots {n} {
         if {$r > 0 && [rec_type $app(l,[ref_line $tok])] eq "#FcPlotVwCfg"} {
             tok_replace app(l,$r) 1 1 #FcCircleVwCfg
             tok_append app(l,$r) i0
+            index_note $r
         }
     }
     return

@@ -301,10 +301,12 @@ proc read_file_bytes {name} {
 
 # read_app --
 #   Takes a file name as given on the command line and loads the file
-#   into the table app. Returns "READ_APP_DONE", "READ_APP_NOT_AN_APP" or
+#   into the table app; app(types) lists the type of each line as the
+#   record index takes it ("" where the record must be read again).
+#   Returns "READ_APP_DONE", "READ_APP_NOT_AN_APP" or
 #   "READ_APP_CANT_ACCCESS"; a refusal is shown at once.
 proc read_app {name} {
-    global app
+    global app rec_names
     if {![file exists [safe_path $name]]} {
         output_str "File $name does not exist"
         return READ_APP_CANT_ACCCESS
@@ -320,10 +322,23 @@ proc read_app {name} {
     }
     set len [string length $data]
     set pos 0
+    set types {}
     for {set i 0} {$pos < $len} {incr i} {
         lassign [line_end $data $pos] stop next
         set line [string range $data $pos [expr {$stop - 1}]]
-        set type [rec_type $line]
+        # A type read from two plain words at the start of the line stays
+        # the type of the record as it is kept; it is noted for the record
+        # index. Other lines are typed again from the record.
+        set type [rec_type_plain $line]
+        if {$type eq ""} {
+            set type [rec_type $line]
+            lappend types ""
+        } elseif {[info exists rec_names($type)]} {
+            lappend types $rec_names($type)
+        } else {
+            set rec_names($type) $type
+            lappend types $type
+        }
         if {$i == 1 && $type ne "#AppVwCfg"} {
             output_str "$name is not a Quorvis application"
             return READ_APP_NOT_AN_APP
@@ -343,6 +358,7 @@ proc read_app {name} {
         set pos $next
     }
     set app(cnt) $i
+    set app(types) $types
     return READ_APP_DONE
 }
 

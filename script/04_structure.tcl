@@ -355,7 +355,7 @@ proc ref_records {above} {
             continue
         }
         set text [string range $app(l,$i) 0 end]
-        if {$m < 0 && ![regexp $pattern $text] && [string first \\ $text] < 0} {
+        if {![regexp $pattern $text] && [string first \\ $text] < 0} {
             # Nothing in the text refers above the line: the line is kept
             # as referring no higher (its highest reference may be lower).
             lset rec_maxref $i $above

@@ -152,7 +152,12 @@ proc process_fix {fixapp_ver} {
 #   records by type. Returns 1 when every step was applied and 0 when one
 #   was refused (the steps after it are not announced).
 proc run_steps {vers} {
-    global norvane_fast_steps step_local
+    global app norvane_fast_steps step_local
+    # The types noted when the table was read hold until a step runs.
+    if {$norvane_fast_steps && [llength $vers] > 1 && [info exists app(types)]} {
+        index_build $app(types)
+    }
+    unset -nocomplain app(types)
     set i 0
     set n [llength $vers]
     while {$i < $n} {

@@ -109,9 +109,10 @@ proc index_is_current {} {
 }
 
 # index_build --
-#   Takes nothing; indexes every line of the table by type and marks the
-#   table as indexed. Returns nothing.
-proc index_build {} {
+#   Takes optionally the types of the table's lines as read (element n
+#   the type of line n, or "" when not known); indexes every line of the
+#   table by type and marks the table as indexed. Returns nothing.
+proc index_build {{known {}}} {
     global app rec_index rec_types rec_dirty rec_index_ok rec_names \
         rec_cnt rec_maxref rec_held rec_heldlines rec_textlines step_filtered
     array unset rec_index
@@ -119,12 +120,15 @@ proc index_build {} {
     set rec_types [lrepeat $cnt {}]
     for {set n 1} {$n < $cnt} {incr n} {
         if {[info exists app(l,$n)]} {
-            # (index_type, written out: this loop runs over every line.)
-            set t [rec_type $app(l,$n)]
-            if {[info exists rec_names($t)]} {
-                set t $rec_names($t)
-            } else {
-                set rec_names($t) $t
+            set t [lindex $known $n]
+            if {$t eq ""} {
+                # (index_type, written out: this loop runs over every line.)
+                set t [rec_type $app(l,$n)]
+                if {[info exists rec_names($t)]} {
+                    set t $rec_names($t)
+                } else {
+                    set rec_names($t) $t
+                }
             }
             lappend rec_index($t) $n
             lset rec_types $n $t

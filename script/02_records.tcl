@@ -39,7 +39,10 @@ proc canon_elem {e} {
     # not count), the element does not end in a backslash and holds no
     # backslash-newline.
     set braces_ok 1
-    if {[regexp {\\$|\\\n} $e]} {
+    if {[string first "\{" $e] < 0 && [string first "\}" $e] < 0 &&
+            [string first \\ $e] < 0} {
+        # No brace to balance and no backslash.
+    } elseif {[regexp {\\$|\\\n} $e]} {
         set braces_ok 0
     } else {
         regsub -all {\\.} $e "" plain
@@ -81,7 +84,15 @@ proc canon_list {elems} {
     if {$lst eq [join $elems " "]} {
         return $lst
     }
-    join [lmap e $elems {canon_elem $e}] " "
+    # Otherwise the tokens Tcl leaves bare are bare in the canonical form
+    # too; only the others are worked out.
+    join [lmap e $elems {
+        if {$e ne "" && [list $e] eq $e} {
+            set e
+        } else {
+            canon_elem $e
+        }
+    }] " "
 }
 
 # join_texts --

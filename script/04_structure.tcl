@@ -70,8 +70,9 @@ proc may_hold {text pattern} {
 #   read as a list.
 proc ref_positions {text} {
     set out {}
-    foreach k [lsearch -all -glob $text @*] {
-        if {[regexp {^@[0-9]+$} [lindex $text $k]]} {
+    foreach k [lsearch -all -glob $text {@[0-9]*}] {
+        # (Digits only after the "@": none left once they are trimmed.)
+        if {[string trimleft [string range [lindex $text $k] 1 end] 0123456789] eq ""} {
             lappend out $k
         }
     }

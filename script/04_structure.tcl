@@ -55,6 +55,23 @@ proc refs_above_pattern {n} {
     return "@0*(?:[join $alts |])(?!\[0-9\])"
 }
 
+# refs_above_globs --
+#   Takes a line number n; returns glob patterns one of which a record
+#   text matches when it holds "@" and a decimal number greater than n:
+#   a number with more digits than n, one with as many and a first digit
+#   no lower than n's, or one written with a leading zero. A record that
+#   matches none, and holds no backslash, has no reference above n. (The
+#   patterns are quicker to try than refs_above_pattern, and may match
+#   where it does not.)
+proc refs_above_globs {n} {
+    set n [dec_value $n]
+    set d [string length $n]
+    set digit {[0-9]}
+    list "*@\[1-9\][string repeat $digit $d]*" \
+        "*@\[[string index $n 0]-9\][string repeat $digit [expr {$d - 1}]]*" \
+        "*@0$digit*"
+}
+
 # may_hold --
 #   Takes a record text and a pattern of refs_above_pattern (or any other
 #   pattern for reference texts); returns 1 when the text may hold such a
@@ -308,6 +325,28 @@ proc renumber_text {text moves} {
     join_values $text $rec
 }
 
+# refs_top --
+#   Takes a record text that reads as a list and the positions of its
+#   reference tokens; returns the highest line they name (0 for none), or
+#   -1 when the text holds a backslash: escapes may hide a reference, so
+#   such a record is always read.
+proc refs_top {text hits} {
+    set top 0
+    foreach k $hits {
+        set v [string trimleft [string range [lindex $text $k] 1 end] 0]
+        if {$v ne "" && $v > $top} {
+            set top $v
+        }
+    }
+    # (The tokens are read first, while the text may still be held as a
+    # list. A copy is searched: searching the record itself would keep a
+    # wide-character copy of its text beside it.)
+    if {[string first \\ [string range $text 0 end]] >= 0} {
+        return -1
+    }
+    return $top
+}
+
 # ref_records --
 #   Takes a line n; returns, in line order, each line whose plain record
 #   may hold a reference above n, followed by the positions of that
@@ -341,7 +380,7 @@ proc ref_records {above} {
         return $out
     }
     index_refs_known
-    set pattern [refs_above_pattern $above]
+    set globs [refs_above_globs $above]
     set i -1
     foreach m $rec_maxref {
         incr i
@@ -356,7 +395,14 @@ proc ref_records {above} {
             continue
         }
         set text [string range $app(l,$i) 0 end]
-        if {![regexp $pattern $text] && [string first \\ $text] < 0} {
+        set may 0
+        foreach g $globs {
+            if {[string match $g $text]} {
+                set may 1
+                break
+            }
+        }
+        if {!$may && [string first \\ $text] < 0} {
             # Nothing in the text refers above the line: the line is kept
             # as referring no higher (its highest reference may be lower).
             lset rec_maxref $i $above
@@ -366,17 +412,7 @@ proc ref_records {above} {
             lset rec_maxref $i 0
             continue
         }
-        set top 0
-        foreach k $hits {
-            set v [string trimleft [string range [lindex $text $k] 1 end] 0]
-            if {$v ne "" && $v > $top} {
-                set top $v
-            }
-        }
-        if {[string first \\ [string range $app(l,$i) 0 end]] >= 0} {
-            # Escapes may hide a reference: such a record is always read.
-            set top -1
-        }
+        set top [refs_top $text $hits]
         lset rec_maxref $i $top
         if {$hits ne "" && ($top < 0 || $top > $above)} {
             lappend out $i $hits

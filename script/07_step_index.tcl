@@ -482,6 +482,7 @@ proc index_lines {vers} {
 #   every text it holds (rec_textlines). Returns nothing.
 proc index_texts_known {} {
     global app rec_types rec_held rec_heldlines rec_textlines step_filtered
+    set need {}
     foreach n [lsort -integer -unique $rec_heldlines] {
         if {![info exists app(l,$n)] ||
                 ![info exists step_filtered([lindex $rec_types $n])]} {
@@ -489,22 +490,71 @@ proc index_texts_known {} {
         }
         set held [lindex $rec_held $n]
         if {$held eq "?" || $n >= [llength $rec_held]} {
-            set held [filter_texts_held $app(l,$n)]
-            index_set rec_held $n $held
+            lappend need $n
+            continue
         }
         foreach x $held {
             lappend rec_textlines($x) $n
         }
     }
     set rec_heldlines {}
+    foreach n $need held [texts_held_by $need] {
+        index_set rec_held $n $held
+        foreach x $held {
+            lappend rec_textlines($x) $n
+        }
+    }
     return
 }
 
-# filter_texts_held --
-#   Takes a record text; returns the filter texts of all steps (see
-#   step_filter, a backslash among them) that it holds, as one shared copy
-#   of that list.
-proc filter_texts_held {text} {
+# texts_held_by --
+#   Takes lines of the table that hold records; returns for each, in
+#   order, what filter_texts_held returns for its record. The records are
+#   searched as one text, each filter text once from start to end.
+proc texts_held_by {lines} {
+    global app rec_held_lists
+    if {$lines eq ""} {
+        return {}
+    }
+    # Record k of the joined text starts at starts(k); a filter text holds
+    # no line feed, so what is found lies inside one record.
+    set starts {}
+    set at 0
+    foreach n $lines {
+        lappend starts $at
+        incr at [expr {[string length $app(l,$n)] + 1}]
+    }
+    lappend starts $at
+    set all [join [lmap n $lines {set app(l,$n)}] \n]
+    set found {}
+    foreach x [filter_texts] {
+        set p [string first $x $all]
+        while {$p >= 0} {
+            set k [lsearch -bisect -integer $starts $p]
+            dict lappend found $k $x
+            set p [string first $x $all [lindex $starts $k+1]]
+        }
+    }
+    set out {}
+    set k 0
+    foreach n $lines {
+        set held {}
+        if {[dict exists $found $k]} {
+            set held [dict get $found $k]
+        }
+        if {![info exists rec_held_lists($held)]} {
+            set rec_held_lists($held) $held
+        }
+        lappend out $rec_held_lists($held)
+        incr k
+    }
+    return $out
+}
+
+# filter_texts --
+#   Takes nothing; returns the filter texts of all steps (see
+#   step_filter), a backslash among them, sorted.
+proc filter_texts {} {
     global all_filter_texts step_filters
     if {![info exists all_filter_texts]} {
         set all_filter_texts [list \\]
@@ -515,11 +565,19 @@ proc filter_texts_held {text} {
         }
         set all_filter_texts [lsort -unique $all_filter_texts]
     }
+    return $all_filter_texts
+}
+
+# filter_texts_held --
+#   Takes a record text; returns the filter texts of all steps (see
+#   step_filter, a backslash among them) that it holds, as one shared copy
+#   of that list.
+proc filter_texts_held {text} {
     # (A copy is searched: string first would keep a wide-character copy
     # of the record's text beside it.)
     set text [string range $text 0 end]
     set held {}
-    foreach x $all_filter_texts {
+    foreach x [filter_texts] {
         if {[string first $x $text] >= 0} {
             lappend held $x
         }

@@ -62,7 +62,8 @@ proc refs_above_pattern {n} {
 #   no lower than n's, or one written with a leading zero. A record that
 #   matches none, and holds no backslash, has no reference above n. (The
 #   patterns are quicker to try than refs_above_pattern, and may match
-#   where it does not.)
+#   where it does not.) Such a record refers to no line above the number
+#   refs_globs_bound gives.
 proc refs_above_globs {n} {
     set n [dec_value $n]
     set d [string length $n]
@@ -70,6 +71,15 @@ proc refs_above_globs {n} {
     list "*@\[1-9\][string repeat $digit $d]*" \
         "*@\[[string index $n 0]-9\][string repeat $digit [expr {$d - 1}]]*" \
         "*@0$digit*"
+}
+
+# refs_globs_bound --
+#   Takes a line number n; returns the highest line a record that matches
+#   none of the patterns of refs_above_globs may refer to: below n's first
+#   digit followed by zeros.
+proc refs_globs_bound {n} {
+    set n [dec_value $n]
+    expr {max(0, [string index $n 0] * 10 ** ([string length $n] - 1) - 1)}
 }
 
 # may_hold --
@@ -381,6 +391,7 @@ proc ref_records {above} {
     }
     index_refs_known
     set globs [refs_above_globs $above]
+    set bound [refs_globs_bound $above]
     set i -1
     foreach m $rec_maxref {
         incr i
@@ -403,9 +414,10 @@ proc ref_records {above} {
             }
         }
         if {!$may && [string first \\ $text] < 0} {
-            # Nothing in the text refers above the line: the line is kept
-            # as referring no higher (its highest reference may be lower).
-            lset rec_maxref $i $above
+            # Nothing in the text refers above the line, nor above the
+            # bound the patterns set: the line is kept as referring no
+            # higher (its highest reference may be lower).
+            lset rec_maxref $i $bound
             continue
         }
         if {[catch {ref_positions $text} hits]} {

@@ -498,8 +498,14 @@ proc index_texts_known {} {
         }
     }
     set rec_heldlines {}
+    set len [llength $rec_held]
     foreach n $need held [texts_held_by $need] {
-        index_set rec_held $n $held
+        if {$n < $len} {
+            lset rec_held $n $held
+        } else {
+            index_set rec_held $n $held
+            set len [llength $rec_held]
+        }
         foreach x $held {
             lappend rec_textlines($x) $n
         }
@@ -516,6 +522,9 @@ proc texts_held_by {lines} {
     if {$lines eq ""} {
         return {}
     }
+    if {![info exists rec_held_lists()]} {
+        set rec_held_lists() {}
+    }
     # Record k of the joined text starts at starts(k); a filter text holds
     # no line feed, so what is found lies inside one record.
     set starts {}
@@ -526,26 +535,27 @@ proc texts_held_by {lines} {
     }
     lappend starts $at
     set all [join [lmap n $lines {set app(l,$n)}] \n]
-    set found {}
     foreach x [filter_texts] {
         set p [string first $x $all]
         while {$p >= 0} {
             set k [lsearch -bisect -integer $starts $p]
-            dict lappend found $k $x
+            lappend found($k) $x
             set p [string first $x $all [lindex $starts $k+1]]
         }
     }
     set out {}
+    set none $rec_held_lists()
     set k 0
     foreach n $lines {
-        set held {}
-        if {[dict exists $found $k]} {
-            set held [dict get $found $k]
+        if {![info exists found($k)]} {
+            lappend out $none
+        } else {
+            set held $found($k)
+            if {![info exists rec_held_lists($held)]} {
+                set rec_held_lists($held) $held
+            }
+            lappend out $rec_held_lists($held)
         }
-        if {![info exists rec_held_lists($held)]} {
-            set rec_held_lists($held) $held
-        }
-        lappend out $rec_held_lists($held)
         incr k
     }
     return $out

@@ -256,6 +256,7 @@ proc raise_refs {varName hits moves} {
     set changed 0
     set again 0
     set top 0
+    set flat [concat {*}$moves]
     foreach k $hits {
         # Digits without leading zeros, so never read as octal.
         set v [string trimleft [string range [lindex $rec $k] 1 end] 0]
@@ -263,8 +264,7 @@ proc raise_refs {varName hits moves} {
             continue
         }
         set v0 $v
-        foreach move $moves {
-            lassign $move after delta
+        foreach {after delta} $flat {
             if {$v > $after} {
                 set v [expr {$v + $delta}]
             }
@@ -284,12 +284,16 @@ proc raise_refs {varName hits moves} {
 }
 
 # join_values --
-#   Takes a record's former text and its token values; returns the values
-#   trimmed, empty ones dropped, joined by single blanks, nothing quoted.
-#   A former text without braces, double quotes or backslashes has only
-#   plain words as values, which are joined as they stand.
-proc join_values {text values} {
-    if {[regexp {[{}"\\]} $text]} {
+#   Takes a record's former text, its token values and optionally 1 when
+#   the text is known to be plain (0 when known not to be); returns the
+#   values trimmed, empty ones dropped, joined by single blanks, nothing
+#   quoted. A plain text, without braces, double quotes or backslashes,
+#   has only plain words as values, which are joined as they stand.
+proc join_values {text values {plain ""}} {
+    if {$plain eq ""} {
+        set plain [expr {![regexp {[{}"\\]} $text]}]
+    }
+    if {!$plain} {
         return [join_texts {*}$values]
     }
     join $values " "
@@ -297,18 +301,22 @@ proc join_values {text values} {
 
 # store_renumbered --
 #   Takes a line, the new token values of its record, the highest line
-#   they refer to and 1 when the record's type token changed. Stores the
+#   they refer to, 1 when the record's type token changed and optionally
+#   whether its text is plain (as join_values takes it). Stores the
 #   values as join_values joins them and tells the record index, which is
 #   not told of each line written: a record whose text was not plain, or
 #   whose type or visits may change with its text, is indexed again.
 #   Returns nothing.
-proc store_renumbered {n values top again} {
+proc store_renumbered {n values top again {plain ""}} {
     global app rec_types rec_maxref rec_index_ok step_filtered
     set text $app(l,$n)
-    if {[regexp {[{}"\\]} $text]} {
+    if {$plain eq ""} {
+        set plain [expr {![regexp {[{}"\\]} $text]}]
+    }
+    if {!$plain} {
         set again 1
     }
-    set app(l,$n) [join_values $text $values]
+    set app(l,$n) [join_values $text $values $plain]
     if {!$rec_index_ok} {
         return
     }

@@ -170,7 +170,8 @@ proc open_reports_ahead {count indexed} {
     }
     foreach {i hits} [ref_records [lindex $views 0]] {
         set text $app(l,$i)
-        if {[regexp {[{}"\\]} $text]} {
+        set rec [string range $text 0 end]
+        if {[regexp {[{}"\\]} $rec]} {
             # Not plain: renumbered split by split, read anew each time,
             # as the record would be.
             foreach move $moves {
@@ -180,10 +181,9 @@ proc open_reports_ahead {count indexed} {
             index_note $i
             continue
         }
-        set rec [string range $text 0 end]
         lassign [raise_refs rec $hits $moves] changed top again
         if {$changed} {
-            store_renumbered $i $rec $top $again
+            store_renumbered $i $rec $top $again 1
         }
     }
     # The move: the records between two views go down by twice the number

@@ -1,11 +1,12 @@
 # Conversion benchmark. Usage: tclsh bench/run.tcl ?program? ?folder?
 #   program  the Norvane executable (default build/Norvane)
 #   folder   where the generated files go (default build/bench)
-# Environment: BENCH_RUNS (timed runs per case, median taken; default 3),
+# Environment: BENCH_RUNS (timed runs per case, median taken; default 5),
 # BENCH_SIZES (record counts; default "10000 100000").
 #
 # Generates application files of N records at 8.3.2 and at 6.5.0, converts
-# a fresh copy of each headless, and prints one table: records, MB and
+# a fresh copy of each headless (the two in turn, run after run), and
+# prints one table: records, MB and
 # seconds of the one-step (8.3.2) and all-steps (6.5.0) conversions, their
 # ratio, the scaling from the smallest to the largest N, the start-up time
 # with no files (median of 10) and the peak resident memory of the largest
@@ -16,7 +17,7 @@ source [file join $here appgen.tcl]
 
 set exe [file normalize [expr {$argc > 0 ? [lindex $argv 0] : [file join $here .. build Norvane]}]]
 set dir [file normalize [expr {$argc > 1 ? [lindex $argv 1] : [file join $here .. build bench]}]]
-set runs [expr {[info exists env(BENCH_RUNS)] ? $env(BENCH_RUNS) : 3}]
+set runs [expr {[info exists env(BENCH_RUNS)] ? $env(BENCH_RUNS) : 5}]
 set sizes [expr {[info exists env(BENCH_SIZES)] ? $env(BENCH_SIZES) : {10000 100000}}]
 set cases {{8.3.2 "8.3.2 -> 8.3.3"} {6.5.0 "6.5.0 -> 8.3.3"}}
 # The program decides on headless output when there is no display.
@@ -63,41 +64,52 @@ proc run_once {wd args} {
     return [list $secs $kb $out $status]
 }
 
-# convert --
-#   Takes the file to convert; converts a fresh copy of it `runs` times and
-#   returns {median-seconds max-peak-kB}. Stops the benchmark when a run
-#   does not end with the file converted to 8.3.3.
-proc convert {src} {
-    global runs dir
+# convert_once --
+#   Takes the file to convert; converts a fresh copy of it once and
+#   returns {seconds peak-kB}. Stops the benchmark when the run does not
+#   end with the file converted to 8.3.3.
+proc convert_once {src} {
+    global dir
     set work [file join $dir work.app]
-    set times {}
-    set peak 0
-    for {set r 0} {$r < $runs} {incr r} {
-        file copy -force $src $work
-        lassign [run_once $dir work.app] secs kb out status
-        if {$status != 0 || ![string match "*Created version 8.3.3*" $out]} {
-            puts stderr "bench: converting [file tail $src] failed (status $status):\n$out"
-            exit 1
-        }
-        lappend times $secs
-        if {$kb ne "" && $kb > $peak} {
-            set peak $kb
-        }
+    file copy -force $src $work
+    lassign [run_once $dir work.app] secs kb out status
+    if {$status != 0 || ![string match "*Created version 8.3.3*" $out]} {
+        puts stderr "bench: converting [file tail $src] failed (status $status):\n$out"
+        exit 1
     }
     file delete $work
-    return [list [median $times] $peak]
+    return [list $secs $kb]
 }
 
+# Both conversions of a size are timed in turn, run after run, so that a
+# machine that is busier at one moment than at another weighs on both
+# alike; each case's median is taken.
 set results {}
 foreach n $sizes {
+    set srcs {}
     foreach c $cases {
         lassign $c ver label
         set src [file join $dir bench_${ver}_$n.app]
         set lines [appgen::build $ver $n SurfaceApp 1]
         appgen::write $src $lines
-        lassign [convert $src] secs peak
         dict set results $n $ver [dict create records [llength $lines] \
-            bytes [file size $src] secs $secs peak $peak]
+            bytes [file size $src] peak 0]
+        dict set srcs $ver $src
+        set times($ver) {}
+    }
+    for {set r 0} {$r < $runs} {incr r} {
+        foreach c $cases {
+            set ver [lindex $c 0]
+            lassign [convert_once [dict get $srcs $ver]] secs kb
+            lappend times($ver) $secs
+            if {$kb ne "" && $kb > [dict get $results $n $ver peak]} {
+                dict set results $n $ver peak $kb
+            }
+        }
+    }
+    foreach c $cases {
+        set ver [lindex $c 0]
+        dict set results $n $ver secs [median $times($ver)]
     }
 }
 
@@ -120,7 +132,7 @@ if {![catch {open /proc/cpuinfo} f]} {
 set cores [expr {[catch {exec nproc} c] ? "?" : $c}]
 
 puts "Norvane conversion benchmark, [clock format [clock seconds] -format {%Y-%m-%d %H:%M} -gmt 1] UTC"
-puts "Machine: $cores cores, $cpu; median of $runs runs per case, headless"
+puts "Machine: $cores cores, $cpu; median of $runs runs per case, the cases in turn, headless"
 puts ""
 puts [format "%-16s %9s %9s %8s %9s" conversion N records MB seconds]
 foreach n $sizes {

@@ -150,11 +150,18 @@ proc rec_type_plain {text} {
     return ""
 }
 
+set rec_type_known {}
+
 # rec_type --
 #   Takes a record text and returns its type, token 1. A text that cannot
 #   be read as a list gives its second whitespace-separated word.
 proc rec_type {text} {
-    global rec_type_format
+    global rec_type_format rec_type_known
+    # A caller that knows the type of the text a step is about to read
+    # says so in rec_type_known: {text type}.
+    if {$text eq [lindex $rec_type_known 0]} {
+        return [lindex $rec_type_known 1]
+    }
     # (rec_type_plain, written out: this runs for every record a step
     # visits.)
     if {[scan $text $rec_type_format first sep type next] >= 3 &&

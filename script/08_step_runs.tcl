@@ -88,7 +88,7 @@ proc process_run {vers} {
 #   time, and keeps the record index up to date. Returns nothing.
 proc run_records {vers count done} {
     global app cur_index rec_types rec_held rec_maxref rec_heldlines \
-        step_filtered
+        step_filtered rec_type_known
     foreach n $done {
         set skip($n) 1
     }
@@ -124,6 +124,8 @@ proc run_records {vers count done} {
             }
             set cur_index $n
             set before $rec
+            # (The type does not change within the run.)
+            set rec_type_known [list $rec $t]
             $step rec
             if {$rec ne $before} {
                 set changed 1
@@ -148,5 +150,6 @@ proc run_records {vers count done} {
             lappend rec_heldlines $n
         }
     }
+    set rec_type_known {}
     return
 }

@@ -405,7 +405,8 @@ proc step_prefilter {ver} {
 # index_lines --
 #   Takes a list of step versions; returns in ascending order the lines
 #   that hold records of a type one of the steps has rules for, less those
-#   that every such step's filter for the type passes over.
+#   that every such step's filter for the type passes over. (The index
+#   gives a line without a record no type.)
 proc index_lines {vers} {
     global app rec_index rec_types rec_held rec_heldlines rec_textlines
     set lines {}
@@ -426,7 +427,7 @@ proc index_lines {vers} {
         }
         if {$every} {
             foreach n $rec_index($t) {
-                if {[lindex $rec_types $n] eq $t && [info exists app(l,$n)]} {
+                if {[lindex $rec_types $n] eq $t} {
                     lappend lines $n
                 }
             }
@@ -450,7 +451,7 @@ proc index_lines {vers} {
             }
         }
         foreach n [lsort -integer -unique $cands] {
-            if {[lindex $rec_types $n] ne $t || ![info exists app(l,$n)]} {
+            if {[lindex $rec_types $n] ne $t} {
                 continue
             }
             set held [lindex $rec_held $n]
@@ -465,7 +466,7 @@ proc index_lines {vers} {
         foreach x $texts {
             if {[info exists rec_textlines($x)]} {
                 set rec_textlines($x) [lmap n [lsort -integer -unique $rec_textlines($x)] {
-                    if {![info exists app(l,$n)] || $x ni [lindex $rec_held $n]} {
+                    if {$x ni [lindex $rec_held $n]} {
                         continue
                     }
                     set n
@@ -484,8 +485,7 @@ proc index_texts_known {} {
     global app rec_types rec_held rec_heldlines rec_textlines step_filtered
     set need {}
     foreach n [lsort -integer -unique $rec_heldlines] {
-        if {![info exists app(l,$n)] ||
-                ![info exists step_filtered([lindex $rec_types $n])]} {
+        if {![info exists step_filtered([lindex $rec_types $n])]} {
             continue
         }
         set held [lindex $rec_held $n]
@@ -527,14 +527,16 @@ proc texts_held_by {lines} {
     }
     # Record k of the joined text starts at starts(k); a filter text holds
     # no line feed, so what is found lies inside one record.
+    set texts [lmap n $lines {set app(l,$n)}]
     set starts {}
     set at 0
-    foreach n $lines {
+    foreach text $texts {
         lappend starts $at
-        incr at [expr {[string length $app(l,$n)] + 1}]
+        incr at [expr {[string length $text] + 1}]
     }
     lappend starts $at
-    set all [join [lmap n $lines {set app(l,$n)}] \n]
+    set all [join $texts \n]
+    unset texts
     foreach x [filter_texts] {
         set p [string first $x $all]
         while {$p >= 0} {

@@ -16,10 +16,10 @@
 # records queue nothing, so every message comes in the plain loop's order.
 #
 # A record goes through the run in a variable of its own and is written
-# back once, when it changed, and indexed again then. It is
-# visited only when it holds a record of a type one of the steps has rules
-# for and, for a type with filters, one of their texts; before each step,
-# that step's own type rule and filter are asked again.
+# back once, when it changed, and indexed again then. It is visited only
+# when it holds a record of a type one of the steps has rules for and, for
+# a type with filters, one of their texts; before each step, that step's
+# own type rule and filter are asked again.
 
 # run_plan --
 #   Takes the versions of a run and a record type; returns a flat list:

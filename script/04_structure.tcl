@@ -92,16 +92,28 @@ proc may_hold {text pattern} {
 }
 
 # ref_positions --
-#   Takes a record text; returns the positions of its reference tokens
-#   ("@" and decimal digits only). Raises an error when the text cannot be
-#   read as a list.
-proc ref_positions {text} {
+#   Takes a record text and optionally the name of a variable; returns the
+#   positions of its reference tokens ("@" and decimal digits only), and
+#   sets the variable to the highest line they name (0 for none). Raises
+#   an error when the text cannot be read as a list.
+proc ref_positions {text {topVar ""}} {
     set out {}
+    set top 0
     foreach k [lsearch -all -glob $text {@[0-9]*}] {
+        set digits [string range [lindex $text $k] 1 end]
         # (Digits only after the "@": none left once they are trimmed.)
-        if {[string trimleft [string range [lindex $text $k] 1 end] 0123456789] eq ""} {
+        if {[string trimleft $digits 0123456789] eq ""} {
             lappend out $k
+            # Without leading zeros, so never read as octal.
+            set v [string trimleft $digits 0]
+            if {$v ne "" && $v > $top} {
+                set top $v
+            }
         }
+    }
+    if {$topVar ne ""} {
+        upvar 1 $topVar t
+        set t $top
     }
     return $out
 }
@@ -343,28 +355,6 @@ proc renumber_text {text moves} {
     join_values $text $rec
 }
 
-# refs_top --
-#   Takes a record text that reads as a list and the positions of its
-#   reference tokens; returns the highest line they name (0 for none), or
-#   -1 when the text holds a backslash: escapes may hide a reference, so
-#   such a record is always read.
-proc refs_top {text hits} {
-    set top 0
-    foreach k $hits {
-        set v [string trimleft [string range [lindex $text $k] 1 end] 0]
-        if {$v ne "" && $v > $top} {
-            set top $v
-        }
-    }
-    # (The tokens are read first, while the text may still be held as a
-    # list. A copy is searched: searching the record itself would keep a
-    # wide-character copy of its text beside it.)
-    if {[string first \\ [string range $text 0 end]] >= 0} {
-        return -1
-    }
-    return $top
-}
-
 # ref_records --
 #   Takes a line n; returns, in line order, each line whose plain record
 #   may hold a reference above n, followed by the positions of that
@@ -428,11 +418,14 @@ proc ref_records {above} {
             lset rec_maxref $i $bound
             continue
         }
-        if {[catch {ref_positions $text} hits]} {
+        if {[catch {ref_positions $text top} hits]} {
             lset rec_maxref $i 0
             continue
         }
-        set top [refs_top $text $hits]
+        if {[string first \\ $text] >= 0} {
+            # Escapes may hide a reference: such a record is always read.
+            set top -1
+        }
         lset rec_maxref $i $top
         if {$hits ne "" && ($top < 0 || $top > $above)} {
             lappend out $i $hits

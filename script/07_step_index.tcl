@@ -545,20 +545,12 @@ proc texts_held_by {lines} {
             set p [string first $x $all [lindex $starts $k+1]]
         }
     }
-    set out {}
-    set none $rec_held_lists()
-    set k 0
-    foreach n $lines {
-        if {![info exists found($k)]} {
-            lappend out $none
-        } else {
-            set held $found($k)
-            if {![info exists rec_held_lists($held)]} {
-                set rec_held_lists($held) $held
-            }
-            lappend out $rec_held_lists($held)
+    set out [lrepeat [llength $lines] $rec_held_lists()]
+    foreach {k held} [array get found] {
+        if {![info exists rec_held_lists($held)]} {
+            set rec_held_lists($held) $held
         }
-        incr k
+        lset out $k $rec_held_lists($held)
     }
     return $out
 }

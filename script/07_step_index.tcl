@@ -711,11 +711,9 @@ proc visit_records {ver count} {
         }
         if {$rec_dirty eq ""} {
             # Unchanged: the record's tokens, parsed while the step read
-            # it, need not stay in memory. (Lines removed may have taken
-            # this one with them.)
-            if {[info exists app(l,$n)]} {
-                string length $app(l,$n)
-            }
+            # it, need not stay in memory. (Its value is the one the step
+            # was given.)
+            string length $before
             continue
         }
         if {[info exists app(l,$n)] && [lsearch -exact -not $rec_dirty $n] < 0 &&

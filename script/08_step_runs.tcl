@@ -134,8 +134,8 @@ proc run_records {vers count done} {
         }
         if {!$changed} {
             # The tokens parsed while the steps read the record need not
-            # stay in memory.
-            string length $app(l,$n)
+            # stay in memory. (rec is the table's own value then.)
+            string length $rec
             continue
         }
         string length $rec

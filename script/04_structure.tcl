@@ -295,6 +295,14 @@ proc raise_refs {varName hits moves} {
     list $changed $top $again
 }
 
+# plain_text --
+#   Takes a record text; returns 1 when it holds no brace, double quote or
+#   backslash (its tokens are then plain words, written as they stand),
+#   else 0.
+proc plain_text {text} {
+    expr {![regexp {[{}"\\]} $text]}
+}
+
 # join_values --
 #   Takes a record's former text, its token values and optionally 1 when
 #   the text is known to be plain (0 when known not to be); returns the
@@ -303,7 +311,7 @@ proc raise_refs {varName hits moves} {
 #   has only plain words as values, which are joined as they stand.
 proc join_values {text values {plain ""}} {
     if {$plain eq ""} {
-        set plain [expr {![regexp {[{}"\\]} $text]}]
+        set plain [plain_text $text]
     }
     if {!$plain} {
         return [join_texts {*}$values]
@@ -323,7 +331,7 @@ proc store_renumbered {n values top again {plain ""}} {
     global app rec_types rec_maxref rec_index_ok step_filtered
     set text $app(l,$n)
     if {$plain eq ""} {
-        set plain [expr {![regexp {[{}"\\]} $text]}]
+        set plain [plain_text $text]
     }
     if {!$plain} {
         set again 1

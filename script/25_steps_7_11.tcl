@@ -171,7 +171,7 @@ proc open_reports_ahead {count indexed} {
     foreach {i hits} [ref_records [lindex $views 0]] {
         set text $app(l,$i)
         set rec [string range $text 0 end]
-        if {[regexp {[{}"\\]} $rec]} {
+        if {![plain_text $rec]} {
             # Not plain: renumbered split by split, read anew each time,
             # as the record would be.
             foreach move $moves {
@@ -240,7 +240,7 @@ proc splits_ahead_sound {views} {
                 foreach pos {3 4 11} {
                     if {[catch {ref_line [rec_tok $text $pos]} m] ||
                             ($pos != 3 && ![info exists app(q,$m)] &&
-                             [regexp {[{}"\\]} [string range $app(l,$m) 0 end]])} {
+                             ![plain_text [string range $app(l,$m) 0 end]])} {
                         return 0
                     }
                 }
@@ -252,7 +252,7 @@ proc splits_ahead_sound {views} {
             return 0
         }
         set arr [string range $app(l,$m) 0 end]
-        if {[regexp {[{}"\\]} $arr] || [rec_type $arr] ne "#IdArray" ||
+        if {![plain_text $arr] || [rec_type $arr] ne "#IdArray" ||
                 ![regexp {^[0-9]+$} [rec_tok $arr 0]]} {
             return 0
         }

@@ -479,36 +479,103 @@ proc first_referrer {x} {
 proc close_refs {v} {
     global app
     foreach {x hits} [ref_records [expr {$v - 1}]] {
-        set rec [string range $app(l,$x) 0 end]
-        set dropped 0
-        set again 0
-        foreach k [lreverse $hits] {
-            if {[dec_value [string range [lindex $rec $k] 1 end]] == $v} {
-                set rec [lreplace $rec $k $k]
-                set dropped 1
-                if {$k <= 1} {
-                    set again 1
+        close_record $x [string range $app(l,$x) 0 end] $hits $v
+    }
+    return
+}
+
+# close_record --
+#   Takes a line x, the token values of its plain record, the positions of
+#   their reference tokens, the line v of a record just removed and
+#   optionally what a renumbering not yet stored did to the values (as
+#   raise_refs returns it). Does to the record what close_refs does, and
+#   stores it when it changed here or in that renumbering. Returns
+#   nothing.
+proc close_record {x rec hits v {before {0 0 0}}} {
+    global app
+    lassign $before renumbered top0 again0
+    set dropped 0
+    set again $again0
+    foreach k [lreverse $hits] {
+        if {[dec_value [string range [lindex $rec $k] 1 end]] == $v} {
+            set rec [lreplace $rec $k $k]
+            set dropped 1
+            if {$k <= 1} {
+                set again 1
+            }
+        }
+    }
+    if {$dropped} {
+        set hits [ref_positions $rec]
+    }
+    lassign [raise_refs rec $hits [list [list $v -1]]] lowered top moved
+    set again [expr {$again || $moved}]
+    if {$dropped} {
+        lappend rec @0
+    }
+    if {$dropped || $lowered} {
+        store_renumbered $x $rec $top $again
+    } elseif {$renumbered} {
+        store_renumbered $x $rec $top0 $again0
+    }
+    if {$dropped} {
+        set c [first_referrer $x]
+        if {$c >= 0 && [rec_type $app(l,$c)] eq "#OrdCltn"} {
+            count_entries_down app(l,$c)
+            index_note $c
+        }
+    }
+    return
+}
+
+# renumber_line --
+#   Takes a line and renumberings as raise_refs takes them; renumbers the
+#   line's record as renumber_refs renumbers each record. Returns nothing.
+proc renumber_line {n moves} {
+    global app
+    if {![info exists app(l,$n)] || [info exists app(q,$n)]} {
+        return
+    }
+    set rec [string range $app(l,$n) 0 end]
+    if {[catch {ref_positions $rec} hits]} {
+        return
+    }
+    lassign [raise_refs rec $hits $moves] changed top again
+    if {$changed} {
+        store_renumbered $n $rec $top $again
+    }
+    return
+}
+
+# renumber_close_refs --
+#   Takes a line n, a difference d, the line v of a record just removed
+#   and a line already renumbered (-1 for none). Gives every record what
+#   renumber_refs n d and then close_refs v would give it, reading each
+#   record once: a record is renumbered and then closed before the next
+#   one is read. (close_refs reads only the records before the one it
+#   closes, which are done with in either order.) The caller renumbers the
+#   line it names itself, and removes v, before. Returns nothing.
+proc renumber_close_refs {after delta v done} {
+    global app
+    set moves [list [list $after $delta]]
+    foreach {x hits} [ref_records [expr {min($after, $v - 1)}]] {
+        set text $app(l,$x)
+        set rec [string range $text 0 end]
+        set before {0 0 0}
+        if {$x != $done} {
+            set before [raise_refs rec $hits $moves]
+            if {[lindex $before 0] && ![plain_text $text]} {
+                # Stored now and read again, as renumber_refs leaves it:
+                # its tokens may then split otherwise.
+                store_renumbered $x $rec {*}[lrange $before 1 2] 0
+                set rec [string range $app(l,$x) 0 end]
+                set before {0 0 0}
+                if {[catch {ref_positions $rec} hits]} {
+                    continue
                 }
             }
         }
-        if {$dropped} {
-            set hits [ref_positions $rec]
-        }
-        lassign [raise_refs rec $hits [list [list $v -1]]] lowered top moved
-        set again [expr {$again || $moved}]
-        if {$dropped} {
-            lappend rec @0
-        }
-        if {$dropped || $lowered} {
-            store_renumbered $x $rec $top $again
-        }
-        if {$dropped} {
-            set c [first_referrer $x]
-            if {$c >= 0 && [rec_type $app(l,$c)] eq "#OrdCltn"} {
-                count_entries_down app(l,$c)
-                index_note $c
-            }
-        }
+        close_record $x $rec $hits $v $before
     }
     return
 }

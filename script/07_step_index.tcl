@@ -41,7 +41,8 @@
 set norvane_fast_steps 1
 
 # rec_index(<type>)  lines once indexed with that type (a line whose type
-#                    changed since stays listed; rec_types decides)
+#                    changed since stays listed; rec_types decides); read
+#                    and added to through index_list and index_list_add
 # rec_types          list: element n is the type line n had when it was
 #                    last indexed, "" for none
 # rec_names(<type>)  one shared copy of each type name
@@ -58,9 +59,14 @@ set norvane_fast_steps 1
 # rec_heldlines      the lines of records of types with filters whose
 #                    texts are not known (see rec_held), with repeats
 # rec_textlines(<text>)  lines found to hold that filter text, with
-#                    repeats and lines changed since
-# rec_shifts         line moves since the pass last looked: {open after
+#                    repeats and lines changed since; read and added to
+#                    as rec_index is
+# rec_moves          line moves since the index was built: {open after
 #                    count} and {remove first last}
+# rec_index_at(<type>), rec_textlines_at(<text>)  how many of rec_moves
+#                    the lines of rec_index and rec_textlines have been
+#                    moved by: a list is moved when it is next read
+# rec_shifts         line moves since the pass last looked
 # Lists rather than arrays per line keep the index small beside the table.
 set rec_types {}
 set rec_dirty {}
@@ -69,6 +75,7 @@ set rec_cnt 0
 set rec_maxref {}
 set rec_held {}
 set rec_heldlines {}
+set rec_moves {}
 set rec_shifts {}
 
 # A visit that wrote more lines than this makes the rest of the pass go
@@ -114,8 +121,12 @@ proc index_is_current {} {
 #   table by type and marks the table as indexed. Returns nothing.
 proc index_build {{known {}}} {
     global app rec_index rec_types rec_dirty rec_index_ok rec_names \
-        rec_cnt rec_maxref rec_held rec_heldlines rec_textlines step_filtered
+        rec_cnt rec_maxref rec_held rec_heldlines rec_textlines step_filtered \
+        rec_moves rec_index_at rec_textlines_at
     array unset rec_index
+    array unset rec_index_at
+    array unset rec_textlines_at
+    set rec_moves {}
     set cnt $app(cnt)
     set rec_types [lrepeat $cnt {}]
     for {set n 1} {$n < $cnt} {incr n} {
@@ -133,6 +144,9 @@ proc index_build {{known {}}} {
             lappend rec_index($t) $n
             lset rec_types $n $t
         }
+    }
+    foreach t [array names rec_index] {
+        set rec_index_at($t) 0
     }
     set rec_dirty {}
     set rec_cnt $cnt
@@ -195,11 +209,9 @@ proc lines_of_type {type} {
         return $lines
     }
     set lines $rec_dirty
-    if {[info exists rec_index($type)]} {
-        foreach n $rec_index($type) {
-            if {[lindex $rec_types $n] eq $type} {
-                lappend lines $n
-            }
+    foreach n [index_list rec_index $type] {
+        if {[lindex $rec_types $n] eq $type} {
+            lappend lines $n
         }
     }
     # Lines added at the end since the index last looked.
@@ -230,25 +242,58 @@ proc index_shift_lines {lines move} {
     }
 }
 
+# index_list --
+#   Takes the name of an array of line lists kept with the index
+#   (rec_index or rec_textlines) and a key; returns the key's lines, moved
+#   first by the line moves made since they were last read, or an empty
+#   list when the key has none.
+proc index_list {arrName key} {
+    upvar #0 $arrName lists ${arrName}_at at
+    global rec_moves
+    if {![info exists lists($key)]} {
+        return {}
+    }
+    if {$at($key) < [llength $rec_moves]} {
+        foreach move [lrange $rec_moves $at($key) end] {
+            set lists($key) [index_shift_lines $lists($key) $move]
+        }
+        set at($key) [llength $rec_moves]
+    }
+    return $lists($key)
+}
+
+# index_list_add --
+#   Takes the name of an array of line lists kept with the index, a key and
+#   lines of the table as it is now; adds the lines to the key's lines.
+#   Returns nothing.
+proc index_list_add {arrName key args} {
+    upvar #0 $arrName lists ${arrName}_at at
+    global rec_moves
+    if {[info exists lists($key)]} {
+        index_list $arrName $key
+    } else {
+        set at($key) [llength $rec_moves]
+    }
+    lappend lists($key) {*}$args
+    return
+}
+
 # index_moved --
 #   Takes a line move ({open after count} or {remove first last}) that
 #   open_lines or remove_lines has just made; shifts the index's lines to
 #   match, notes opened lines as written and keeps the move for the
 #   running pass. Returns nothing.
 proc index_moved {move} {
-    global rec_index_ok rec_index rec_types rec_maxref rec_held rec_heldlines \
-        rec_textlines rec_dirty rec_cnt rec_shifts
+    global rec_index_ok rec_types rec_maxref rec_held rec_heldlines \
+        rec_dirty rec_cnt rec_shifts rec_moves
     if {!$rec_index_ok} {
         return
     }
-    foreach t [array names rec_index] {
-        set rec_index($t) [index_shift_lines $rec_index($t) $move]
-    }
+    # The lines of each type and of each filter text follow when they are
+    # next read (index_list): most are read far less often than lines move.
+    lappend rec_moves $move
     set rec_dirty [index_shift_lines $rec_dirty $move]
     set rec_heldlines [index_shift_lines $rec_heldlines $move]
-    foreach x [array names rec_textlines] {
-        set rec_textlines($x) [index_shift_lines $rec_textlines($x) $move]
-    }
     lassign $move op a b
     if {$op eq "open"} {
         set at [expr {$a + 1}]
@@ -295,7 +340,7 @@ proc index_update {} {
         }
         set t [index_type $app(l,$n)]
         if {[lindex $rec_types $n] ne $t} {
-            lappend rec_index($t) $n
+            index_list_add rec_index $t $n
             index_set rec_types $n $t
         }
         if {[info exists step_filtered($t)]} {
@@ -426,7 +471,7 @@ proc index_lines {vers} {
             lappend texts {*}$own
         }
         if {$every} {
-            foreach n $rec_index($t) {
+            foreach n [index_list rec_index $t] {
                 if {[lindex $rec_types $n] eq $t} {
                     lappend lines $n
                 }
@@ -446,9 +491,7 @@ proc index_lines {vers} {
         }
         set cands {}
         foreach x $texts {
-            if {[info exists rec_textlines($x)]} {
-                lappend cands {*}$rec_textlines($x)
-            }
+            lappend cands {*}[index_list rec_textlines $x]
         }
         foreach n [lsort -integer -unique $cands] {
             if {[lindex $rec_types $n] ne $t} {
@@ -465,6 +508,7 @@ proc index_lines {vers} {
         # Lines that no longer hold a text leave its list.
         foreach x $texts {
             if {[info exists rec_textlines($x)]} {
+                # (Read through index_list above: moved already.)
                 set rec_textlines($x) [lmap n [lsort -integer -unique $rec_textlines($x)] {
                     if {$x ni [lindex $rec_held $n]} {
                         continue
@@ -483,6 +527,11 @@ proc index_lines {vers} {
 #   every text it holds (rec_textlines). Returns nothing.
 proc index_texts_known {} {
     global app rec_types rec_held rec_heldlines rec_textlines step_filtered
+    # Every filter text's lines are brought up to date (or begun) once, and
+    # added to directly below.
+    foreach x [filter_texts] {
+        index_list_add rec_textlines $x
+    }
     set need {}
     foreach n [lsort -integer -unique $rec_heldlines] {
         if {![info exists step_filtered([lindex $rec_types $n])]} {
@@ -730,7 +779,7 @@ proc visit_records {ver count} {
                 set rec_names($t) $t
             }
             if {[lindex $rec_types $n] ne $t} {
-                lappend rec_index($t) $n
+                index_list_add rec_index $t $n
                 lset rec_types $n $t
             }
             lset rec_maxref $n -1

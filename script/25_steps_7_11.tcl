@@ -151,7 +151,7 @@ proc open_reports_ahead {count indexed} {
         return
     }
     set views {}
-    foreach n [lsort -integer -unique $rec_index(#QDasReportVwCfg)] {
+    foreach n [lsort -integer -unique [index_list rec_index #QDasReportVwCfg]] {
         if {$n < $count && [lindex $rec_types $n] eq "#QDasReportVwCfg" &&
                 [info exists app(l,$n)] && [rec_len $app(l,$n)] == 66} {
             lappend views $n
@@ -225,7 +225,7 @@ proc splits_ahead_sound {views} {
         if {![info exists rec_index($t)]} {
             continue
         }
-        foreach n $rec_index($t) {
+        foreach n [index_list rec_index $t] {
             if {[lindex $rec_types $n] ne $t || ![info exists app(l,$n)]} {
                 continue
             }

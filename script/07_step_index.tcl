@@ -65,7 +65,9 @@ set norvane_fast_steps 1
 #                    count} and {remove first last}
 # rec_index_at(<type>), rec_textlines_at(<text>)  how many of rec_moves
 #                    the lines of rec_index and rec_textlines have been
-#                    moved by: a list is moved when it is next read
+#                    moved by (a list is moved when it is next read), and
+#                    1 when the lines are known to be in ascending order
+#                    without repeats
 # rec_shifts         line moves since the pass last looked
 # Lists rather than arrays per line keep the index small beside the table.
 set rec_types {}
@@ -146,7 +148,7 @@ proc index_build {{known {}}} {
         }
     }
     foreach t [array names rec_index] {
-        set rec_index_at($t) 0
+        set rec_index_at($t) {0 1}
     }
     set rec_dirty {}
     set rec_cnt $cnt
@@ -246,18 +248,27 @@ proc index_shift_lines {lines move} {
 #   Takes the name of an array of line lists kept with the index
 #   (rec_index or rec_textlines) and a key; returns the key's lines, moved
 #   first by the line moves made since they were last read, or an empty
-#   list when the key has none.
+#   list when the key has none. A list that is moved is sorted first
+#   (repeats dropped), so that only the lines behind a move are gone
+#   through.
 proc index_list {arrName key} {
     upvar #0 $arrName lists ${arrName}_at at
     global rec_moves
     if {![info exists lists($key)]} {
         return {}
     }
-    if {$at($key) < [llength $rec_moves]} {
-        foreach move [lrange $rec_moves $at($key) end] {
-            set lists($key) [index_shift_lines $lists($key) $move]
+    lassign $at($key) done sorted
+    if {$done < [llength $rec_moves]} {
+        set lines $lists($key)
+        unset lists($key)
+        if {!$sorted} {
+            set lines [lsort -integer -unique $lines]
         }
-        set at($key) [llength $rec_moves]
+        foreach move [lrange $rec_moves $done end] {
+            set lines [index_shift_sorted $lines $move]
+        }
+        set lists($key) $lines
+        set at($key) [list [llength $rec_moves] 1]
     }
     return $lists($key)
 }
@@ -271,11 +282,39 @@ proc index_list_add {arrName key args} {
     global rec_moves
     if {[info exists lists($key)]} {
         index_list $arrName $key
+        set last [lindex $lists($key) end]
     } else {
-        set at($key) [llength $rec_moves]
+        set at($key) [list [llength $rec_moves] 1]
+        set last -1
+    }
+    foreach n $args {
+        if {$n <= $last} {
+            lset at($key) 1 0
+        }
+        set last $n
     }
     lappend lists($key) {*}$args
     return
+}
+
+# index_shift_sorted --
+#   Takes a list of lines in ascending order without repeats and a line
+#   move (as index_shift_lines takes it); returns the lines where the move
+#   puts them, the removed ones left out, still in ascending order.
+proc index_shift_sorted {lines move} {
+    lassign $move op a b
+    if {$op eq "open"} {
+        set p [lsearch -bisect -integer $lines $a]
+        return [concat [lrange $lines 0 $p] [lmap n [lrange $lines $p+1 end] {
+            expr {$n + $b}
+        }]]
+    }
+    set r [expr {$b - $a + 1}]
+    set p [lsearch -bisect -integer $lines [expr {$a - 1}]]
+    set q [lsearch -bisect -integer $lines $b]
+    concat [lrange $lines 0 $p] [lmap n [lrange $lines $q+1 end] {
+        expr {$n - $r}
+    }]
 }
 
 # index_moved --
@@ -526,11 +565,13 @@ proc index_lines {vers} {
 #   changed since (rec_heldlines) and adds each such line to the list of
 #   every text it holds (rec_textlines). Returns nothing.
 proc index_texts_known {} {
-    global app rec_types rec_held rec_heldlines rec_textlines step_filtered
+    global app rec_types rec_held rec_heldlines rec_textlines rec_textlines_at \
+        step_filtered
     # Every filter text's lines are brought up to date (or begun) once, and
-    # added to directly below.
+    # added to directly below, in no known order.
     foreach x [filter_texts] {
         index_list_add rec_textlines $x
+        lset rec_textlines_at($x) 1 0
     }
     set need {}
     foreach n [lsort -integer -unique $rec_heldlines] {

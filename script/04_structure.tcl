@@ -243,49 +243,59 @@ proc remove_lines {first last} {
 #   records keep their text, and so do string records and records that
 #   cannot be read as a list. Returns nothing.
 proc renumber_refs {after delta} {
-    global app
-    set moves [list [list $after $delta]]
-    foreach {i hits} [ref_records $after] {
-        # (A copy is read as a list, so that a record left as it is does
-        # not keep its tokens parsed in memory.)
-        set rec [string range $app(l,$i) 0 end]
-        lassign [raise_refs rec $hits $moves] changed top again
-        if {$changed} {
-            store_renumbered $i $rec $top $again
-        }
+    ref_records $after [list renumber_found $after $delta]
+    return
+}
+
+# renumber_found --
+#   Takes a line n and a difference d, and a line, its record's tokens and
+#   the positions of their references as ref_records gives them;
+#   renumbers the record as renumber_refs n d does. Returns nothing.
+proc renumber_found {after delta i rec hits} {
+    lassign [raise_refs rec $hits $after $delta] changed top again
+    if {$changed} {
+        store_renumbered $i $rec $top $again
     }
     return
 }
 
 # raise_refs --
 #   Takes the name of a token list variable, the positions of its
-#   reference tokens and renumberings {n d} to apply one after another:
-#   each raises by d every reference above n. Returns a list: 1 when a
-#   token changed, the highest line the tokens then refer to, and 1 when
-#   the type token (position 1) changed.
-proc raise_refs {varName hits moves} {
+#   reference tokens, lines in ascending order and a difference for each:
+#   a reference above the k-th line and not above the next is raised by
+#   the k-th difference. Returns a list: 1 when a token changed, the
+#   highest line the tokens then refer to, and 1 when the type token
+#   (position 1) changed.
+proc raise_refs {varName hits lines diffs} {
     upvar 1 $varName rec
     set changed 0
     set again 0
     set top 0
-    set flat [concat {*}$moves]
+    set low [lindex $lines 0]
+    set one [expr {[llength $lines] == 1}]
+    set last [expr {[llength $lines] - 1}]
     foreach k $hits {
         # Digits without leading zeros, so never read as octal.
         set v [string trimleft [string range [lindex $rec $k] 1 end] 0]
         if {$v eq ""} {
             continue
         }
-        set v0 $v
-        foreach {after delta} $flat {
-            if {$v > $after} {
-                set v [expr {$v + $delta}]
+        if {$v > $low} {
+            if {$one} {
+                set d $diffs
+            } elseif {[string length $v] > 15} {
+                # (Beyond every line, and too long for a whole number.)
+                set d [lindex $diffs $last]
+            } else {
+                set d [lindex $diffs [lsearch -bisect -integer $lines [expr {$v - 1}]]]
             }
-        }
-        if {$v != $v0} {
-            lset rec $k @$v
-            set changed 1
-            if {$k == 1} {
-                set again 1
+            if {$d != 0} {
+                set v [expr {$v + $d}]
+                lset rec $k @$v
+                set changed 1
+                if {$k == 1} {
+                    set again 1
+                }
             }
         }
         if {$v > $top} {
@@ -349,31 +359,33 @@ proc store_renumbered {n values top again {plain ""}} {
 }
 
 # renumber_text --
-#   Takes a record text and renumberings as raise_refs takes them; returns
-#   the text as renumber_refs leaves a plain record after them all, or the
-#   text itself when no reference changed or it cannot be read as a list.
-proc renumber_text {text moves} {
+#   Takes a record text, a line n and a difference d; returns the text as
+#   renumber_refs n d leaves the record, or the text itself when no
+#   reference changed or it cannot be read as a list.
+proc renumber_text {text after delta} {
     if {[catch {ref_positions $text} hits]} {
         return $text
     }
     set rec [string range $text 0 end]
-    if {![lindex [raise_refs rec $hits $moves] 0]} {
+    if {![lindex [raise_refs rec $hits $after $delta] 0]} {
         return $text
     }
     join_values $text $rec
 }
 
 # ref_records --
-#   Takes a line n; returns, in line order, each line whose plain record
-#   may hold a reference above n, followed by the positions of that
-#   record's reference tokens. String records and records that cannot be
-#   read as a list are left out. While the record index is kept, only the
-#   records whose highest reference it does not know or knows to lie
-#   above n are read, and what is read is kept for later. A caller may
-#   change the records before a line as it goes.
-proc ref_records {above} {
+#   Takes a line n and a command prefix; calls the command, in line order,
+#   with each line whose plain record may hold a reference above n, that
+#   record's tokens and the positions of its reference tokens. The tokens
+#   are a copy of the record's text read as a list, so that a record left
+#   as it is does not keep its tokens parsed in memory, and a record is
+#   read once. String records and records that cannot be read as a list
+#   are left out. While the record index is kept, only the records whose
+#   highest reference it does not know or knows to lie above n are read,
+#   and what is read is kept for later. The command may change the record
+#   it is given and those before it. Returns nothing.
+proc ref_records {above cmd} {
     global app rec_maxref
-    set out {}
     set cnt $app(cnt)
     if {![index_is_current]} {
         set pattern [refs_above_pattern $above]
@@ -391,9 +403,9 @@ proc ref_records {above} {
             if {[catch {ref_positions $text} hits]} {
                 continue
             }
-            lappend out $i $hits
+            {*}$cmd $i $text $hits
         }
-        return $out
+        return
     }
     index_refs_known
     set globs [refs_above_globs $above]
@@ -419,7 +431,8 @@ proc ref_records {above} {
                 break
             }
         }
-        if {!$may && [string first \\ $text] < 0} {
+        set escaped [expr {[string first \\ $text] >= 0}]
+        if {!$may && !$escaped} {
             # Nothing in the text refers above the line, nor above the
             # bound the patterns set: the line is kept as referring no
             # higher (its highest reference may be lower).
@@ -430,16 +443,16 @@ proc ref_records {above} {
             lset rec_maxref $i 0
             continue
         }
-        if {[string first \\ $text] >= 0} {
+        if {$escaped} {
             # Escapes may hide a reference: such a record is always read.
             set top -1
         }
         lset rec_maxref $i $top
         if {$hits ne "" && ($top < 0 || $top > $above)} {
-            lappend out $i $hits
+            {*}$cmd $i $text $hits
         }
     }
-    return $out
+    return
 }
 
 # first_referrer --
@@ -477,11 +490,16 @@ proc first_referrer {x} {
 #   reference to v, the first record before it that refers to it is, if it
 #   is an "#OrdCltn", counted one entry less (token 4). Returns nothing.
 proc close_refs {v} {
-    global app
-    foreach {x hits} [ref_records [expr {$v - 1}]] {
-        close_record $x [string range $app(l,$x) 0 end] $hits $v
-    }
+    ref_records [expr {$v - 1}] [list close_found $v]
     return
+}
+
+# close_found --
+#   Takes the line v of a record just removed, and a line, its record's
+#   tokens and the positions of their references as ref_records gives
+#   them; closes the record as close_refs does. Returns nothing.
+proc close_found {v x rec hits} {
+    close_record $x $rec $hits $v
 }
 
 # close_record --
@@ -508,7 +526,7 @@ proc close_record {x rec hits v {before {0 0 0}}} {
     if {$dropped} {
         set hits [ref_positions $rec]
     }
-    lassign [raise_refs rec $hits [list [list $v -1]]] lowered top moved
+    lassign [raise_refs rec $hits $v -1] lowered top moved
     set again [expr {$again || $moved}]
     if {$dropped} {
         lappend rec @0
@@ -529,9 +547,9 @@ proc close_record {x rec hits v {before {0 0 0}}} {
 }
 
 # renumber_line --
-#   Takes a line and renumberings as raise_refs takes them; renumbers the
-#   line's record as renumber_refs renumbers each record. Returns nothing.
-proc renumber_line {n moves} {
+#   Takes a line, a line n and a difference d; renumbers the line's record
+#   as renumber_refs n d renumbers each record. Returns nothing.
+proc renumber_line {n after delta} {
     global app
     if {![info exists app(l,$n)] || [info exists app(q,$n)]} {
         return
@@ -540,7 +558,7 @@ proc renumber_line {n moves} {
     if {[catch {ref_positions $rec} hits]} {
         return
     }
-    lassign [raise_refs rec $hits $moves] changed top again
+    lassign [raise_refs rec $hits $after $delta] changed top again
     if {$changed} {
         store_renumbered $n $rec $top $again
     }
@@ -556,27 +574,33 @@ proc renumber_line {n moves} {
 #   closes, which are done with in either order.) The caller renumbers the
 #   line it names itself, and removes v, before. Returns nothing.
 proc renumber_close_refs {after delta v done} {
+    ref_records [expr {min($after, $v - 1)}] \
+        [list renumber_close_found $after $delta $v $done]
+    return
+}
+
+# renumber_close_found --
+#   Takes a line n, a difference d, the line v of a record just removed
+#   and a line already renumbered, and a line, its record's tokens and the
+#   positions of their references as ref_records gives them; does to the
+#   record what renumber_close_refs does. Returns nothing.
+proc renumber_close_found {after delta v done x rec hits} {
     global app
-    set moves [list [list $after $delta]]
-    foreach {x hits} [ref_records [expr {min($after, $v - 1)}]] {
-        set text $app(l,$x)
-        set rec [string range $text 0 end]
-        set before {0 0 0}
-        if {$x != $done} {
-            set before [raise_refs rec $hits $moves]
-            if {[lindex $before 0] && ![plain_text $text]} {
-                # Stored now and read again, as renumber_refs leaves it:
-                # its tokens may then split otherwise.
-                store_renumbered $x $rec {*}[lrange $before 1 2] 0
-                set rec [string range $app(l,$x) 0 end]
-                set before {0 0 0}
-                if {[catch {ref_positions $rec} hits]} {
-                    continue
-                }
+    set before {0 0 0}
+    if {$x != $done} {
+        set before [raise_refs rec $hits $after $delta]
+        if {[lindex $before 0] && ![plain_text $app(l,$x)]} {
+            # Stored now and read again, as renumber_refs leaves it: its
+            # tokens may then split otherwise.
+            store_renumbered $x $rec {*}[lrange $before 1 2] 0
+            set rec [string range $app(l,$x) 0 end]
+            set before {0 0 0}
+            if {[catch {ref_positions $rec} hits]} {
+                return
             }
         }
-        close_record $x $rec $hits $v $before
     }
+    close_record $x $rec $hits $v $before
     return
 }
 

@@ -161,31 +161,16 @@ proc open_reports_ahead {count indexed} {
         return
     }
     # The references, as the splits one after another would raise them:
-    # the k-th view (from 0) stands at its line plus 2 k when it is split.
-    set moves {}
+    # the k-th view (from 0) stands at its line plus 2 k when it is split,
+    # and a reference above it and not above the next view is raised by
+    # 2 (k + 1).
+    set diffs {}
     set k 0
     foreach v $views {
-        lappend moves [list [expr {$v + 2 * $k}] 2]
+        lappend diffs [expr {2 * ($k + 1)}]
         incr k
     }
-    foreach {i hits} [ref_records [lindex $views 0]] {
-        set text $app(l,$i)
-        set rec [string range $text 0 end]
-        if {![plain_text $rec]} {
-            # Not plain: renumbered split by split, read anew each time,
-            # as the record would be.
-            foreach move $moves {
-                set text [renumber_text $text [list $move]]
-            }
-            set app(l,$i) $text
-            index_note $i
-            continue
-        }
-        lassign [raise_refs rec $hits $moves] changed top again
-        if {$changed} {
-            store_renumbered $i $rec $top $again 1
-        }
-    }
+    ref_records [lindex $views 0] [list raise_ahead $views $diffs]
     # The move: the records between two views go down by twice the number
     # of views above them; the lines opened are left empty.
     set cnt $app(cnt)
@@ -207,6 +192,35 @@ proc open_reports_ahead {count indexed} {
     set app(cnt) [expr {$cnt + 2 * $k}]
     foreach n $reports_opened_ahead {
         index_moved [list open $n 2]
+    }
+    return
+}
+
+# raise_ahead --
+#   Takes the lines of the report views to split and the differences
+#   their splits bring (as raise_refs takes them), and a line, its
+#   record's tokens and the positions of their references as ref_records
+#   gives them; renumbers the record as the splits one after another
+#   would. Returns nothing.
+proc raise_ahead {views diffs i rec hits} {
+    global app
+    set text $app(l,$i)
+    if {![plain_text [string range $text 0 end]]} {
+        # Not plain: renumbered split by split, read anew each time, as
+        # the record would be; the k-th view (from 0) then stands at its
+        # line plus 2 k.
+        set k 0
+        foreach v $views {
+            set text [renumber_text $text [expr {$v + 2 * $k}] 2]
+            incr k
+        }
+        set app(l,$i) $text
+        index_note $i
+        return
+    }
+    lassign [raise_refs rec $hits $views $diffs] changed top again
+    if {$changed} {
+        store_renumbered $i $rec $top $again 1
     }
     return
 }

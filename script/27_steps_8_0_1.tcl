@@ -146,7 +146,7 @@ proc remove_control {n} {
     # Renumbered and closed in one pass over the table. Whether the view
     # may go depends on line 1 as renumbered, so that line is renumbered
     # first.
-    renumber_line 1 [list [list $n -3]]
+    renumber_line 1 $n -3
     keep_type_record $v $v
     remove_lines $v $v
     renumber_close_refs $n -3 $v [expr {$v > 1 ? 1 : -1}]

@@ -100,8 +100,9 @@ proc ref_positions {text {topVar ""}} {
     set out {}
     set top 0
     foreach k [lsearch -all -glob $text {@[0-9]*}] {
-        set digits [string range [lindex $text $k] 1 end]
-        # (Digits only after the "@": none left once they are trimmed.)
+        # (The pattern lets one "@" only through: its second character is
+        # a digit. Digits only after it: none left once they are trimmed.)
+        set digits [string trimleft [lindex $text $k] @]
         if {[string trimleft $digits 0123456789] eq ""} {
             lappend out $k
             # Without leading zeros, so never read as octal.
@@ -275,8 +276,9 @@ proc raise_refs {varName hits lines diffs} {
     set one [expr {[llength $lines] == 1}]
     set last [expr {[llength $lines] - 1}]
     foreach k $hits {
-        # Digits without leading zeros, so never read as octal.
-        set v [string trimleft [string range [lindex $rec $k] 1 end] 0]
+        # Digits without leading zeros, so never read as octal. (A
+        # reference has one "@".)
+        set v [string trimleft [lindex $rec $k] @0]
         if {$v eq ""} {
             continue
         }

@@ -65,6 +65,7 @@ proc register_step {ver types {filters {}}} {
         }
     }
     unset -nocomplain ::step_prefilter_cache($ver) ::all_filter_texts
+    array unset ::filter_texts_from
     return
 }
 

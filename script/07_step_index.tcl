@@ -54,8 +54,10 @@ set norvane_fast_steps 1
 #                    reference when the record was read (0 for none, or
 #                    for a string or a record that is not a list), or the
 #                    line a search found nothing above; -1 when not known
-# rec_held           list: element n is the list of filter texts (of all
-#                    steps) that line n holds, "?" when not known
+# rec_held           list: element n is the list of filter texts that line
+#                    n holds, "?" when not known: of every step from the
+#                    pass that looked on (a text only earlier steps have is
+#                    not looked for again)
 # rec_heldlines      the lines of records of types with filters whose
 #                    texts are not known (see rec_held), with repeats
 # rec_textlines(<text>)  lines found to hold that filter text, with
@@ -525,7 +527,7 @@ proc index_lines {vers} {
         # looked at are read first; then only the lines found to hold one
         # of the steps' texts are visited.
         if {!$known} {
-            index_texts_known
+            index_texts_known [lindex $vers 0]
             set known 1
         }
         set cands {}
@@ -561,10 +563,11 @@ proc index_lines {vers} {
 }
 
 # index_texts_known --
-#   Takes nothing; finds the filter texts held by the lines that may have
+#   Takes the version of the step whose pass is to visit; finds the filter
+#   texts of that step and the later ones held by the lines that may have
 #   changed since (rec_heldlines) and adds each such line to the list of
 #   every text it holds (rec_textlines). Returns nothing.
-proc index_texts_known {} {
+proc index_texts_known {from} {
     global app rec_types rec_held rec_heldlines rec_textlines rec_textlines_at \
         step_filtered
     # Every filter text's lines are brought up to date (or begun) once, and
@@ -589,7 +592,7 @@ proc index_texts_known {} {
     }
     set rec_heldlines {}
     set len [llength $rec_held]
-    foreach n $need held [texts_held_by $need] {
+    foreach n $need held [texts_held_by $need [filter_texts $from]] {
         if {$n < $len} {
             lset rec_held $n $held
         } else {
@@ -604,10 +607,11 @@ proc index_texts_known {} {
 }
 
 # texts_held_by --
-#   Takes lines of the table that hold records; returns for each, in
-#   order, what filter_texts_held returns for its record. The records are
-#   searched as one text, each filter text once from start to end.
-proc texts_held_by {lines} {
+#   Takes lines of the table that hold records and filter texts; returns
+#   for each line, in order, the texts its record holds, as one shared copy
+#   of that list. The records are searched as one text, each filter text
+#   once from start to end.
+proc texts_held_by {lines texts} {
     global app rec_held_lists
     if {$lines eq ""} {
         return {}
@@ -617,17 +621,17 @@ proc texts_held_by {lines} {
     }
     # Record k of the joined text starts at starts(k); a filter text holds
     # no line feed, so what is found lies inside one record.
-    set texts [lmap n $lines {set app(l,$n)}]
+    set recs [lmap n $lines {set app(l,$n)}]
     set starts {}
     set at 0
-    foreach text $texts {
+    foreach rec $recs {
         lappend starts $at
-        incr at [expr {[string length $text] + 1}]
+        incr at [expr {[string length $rec] + 1}]
     }
     lappend starts $at
-    set all [join $texts \n]
-    unset texts
-    foreach x [filter_texts] {
+    set all [join $recs \n]
+    unset recs
+    foreach x $texts {
         set p [string first $x $all]
         while {$p >= 0} {
             set k [lsearch -bisect -integer $starts $p]
@@ -646,10 +650,26 @@ proc texts_held_by {lines} {
 }
 
 # filter_texts --
-#   Takes nothing; returns the filter texts of all steps (see
-#   step_filter), a backslash among them, sorted.
-proc filter_texts {} {
-    global all_filter_texts step_filters
+#   Takes optionally a step version; returns the filter texts (see
+#   step_filter) of all steps, or of that step and the steps after it in
+#   verlist, a backslash among them, sorted.
+proc filter_texts {{from ""}} {
+    global all_filter_texts step_filters verlist filter_texts_from
+    set at [lsearch -exact $verlist $from]
+    if {$at >= 0} {
+        if {![info exists filter_texts_from($from)]} {
+            set texts [list \\]
+            foreach ver [lrange $verlist $at end] {
+                if {[info exists step_filters($ver)]} {
+                    dict for {type own} $step_filters($ver) {
+                        lappend texts {*}$own
+                    }
+                }
+            }
+            set filter_texts_from($from) [lsort -unique $texts]
+        }
+        return $filter_texts_from($from)
+    }
     if {![info exists all_filter_texts]} {
         set all_filter_texts [list \\]
         foreach ver [array names step_filters] {
@@ -663,15 +683,15 @@ proc filter_texts {} {
 }
 
 # filter_texts_held --
-#   Takes a record text; returns the filter texts of all steps (see
-#   step_filter, a backslash among them) that it holds, as one shared copy
-#   of that list.
-proc filter_texts_held {text} {
+#   Takes a record text and optionally a step version; returns the filter
+#   texts that it holds, of the steps filter_texts gives for the version,
+#   as one shared copy of that list.
+proc filter_texts_held {text {from ""}} {
     # (A copy is searched: string first would keep a wide-character copy
     # of the record's text beside it.)
     set text [string range $text 0 end]
     set held {}
-    foreach x [filter_texts] {
+    foreach x [filter_texts $from] {
         if {[string first $x $text] >= 0} {
             lappend held $x
         }

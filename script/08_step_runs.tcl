@@ -109,7 +109,7 @@ proc run_records {vers count done} {
         foreach {step texts} $plan($t) {
             if {$texts ne ""} {
                 if {$held eq "?"} {
-                    set held [filter_texts_held $rec]
+                    set held [filter_texts_held $rec [lindex $vers 0]]
                 }
                 set hit 0
                 foreach x $texts {

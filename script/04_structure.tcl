@@ -249,13 +249,14 @@ proc renumber_refs {after delta} {
 }
 
 # renumber_found --
-#   Takes a line n and a difference d, and a line, its record's tokens and
-#   the positions of their references as ref_records gives them;
-#   renumbers the record as renumber_refs n d does. Returns nothing.
-proc renumber_found {after delta i rec hits} {
+#   Takes a line n and a difference d, and a line, its record's tokens,
+#   the positions of their references and whether its text is plain, as
+#   ref_records gives them; renumbers the record as renumber_refs n d
+#   does. Returns nothing.
+proc renumber_found {after delta i rec hits plain} {
     lassign [raise_refs rec $hits $after $delta] changed top again
     if {$changed} {
-        store_renumbered $i $rec $top $again
+        store_renumbered $i $rec $top $again $plain
     }
     return
 }
@@ -378,7 +379,8 @@ proc renumber_text {text after delta} {
 # ref_records --
 #   Takes a line n and a command prefix; calls the command, in line order,
 #   with each line whose plain record may hold a reference above n, that
-#   record's tokens and the positions of its reference tokens. The tokens
+#   record's tokens, the positions of its reference tokens and 1 when its
+#   text is plain (see plain_text), else 0. The tokens
 #   are a copy of the record's text read as a list, so that a record left
 #   as it is does not keep its tokens parsed in memory, and a record is
 #   read once. String records and records that cannot be read as a list
@@ -399,13 +401,15 @@ proc ref_records {above cmd} {
                 continue
             }
             set text [string range $app(l,$i) 0 end]
-            if {![regexp $pattern $text] && [string first \\ $text] < 0} {
+            set escaped [expr {[string first \\ $text] >= 0}]
+            if {![regexp $pattern $text] && !$escaped} {
                 continue
             }
+            set plain [copy_plain $text $escaped]
             if {[catch {ref_positions $text} hits]} {
                 continue
             }
-            {*}$cmd $i $text $hits
+            {*}$cmd $i $text $hits $plain
         }
         return
     }
@@ -441,6 +445,7 @@ proc ref_records {above cmd} {
             lset rec_maxref $i $bound
             continue
         }
+        set plain [copy_plain $text $escaped]
         if {[catch {ref_positions $text top} hits]} {
             lset rec_maxref $i 0
             continue
@@ -451,10 +456,20 @@ proc ref_records {above cmd} {
         }
         lset rec_maxref $i $top
         if {$hits ne "" && ($top < 0 || $top > $above)} {
-            {*}$cmd $i $text $hits
+            {*}$cmd $i $text $hits $plain
         }
     }
     return
+}
+
+# copy_plain --
+#   Takes a copy of a record text that has been searched already, and 1
+#   when it holds a backslash; returns 1 when it is plain (see plain_text).
+#   (The copy's wide characters are at hand then: the searches cost little,
+#   and the record itself is not searched.)
+proc copy_plain {text escaped} {
+    expr {!$escaped && [string first "\{" $text] < 0 &&
+          [string first "\}" $text] < 0 && [string first \" $text] < 0}
 }
 
 # first_referrer --
@@ -498,20 +513,22 @@ proc close_refs {v} {
 
 # close_found --
 #   Takes the line v of a record just removed, and a line, its record's
-#   tokens and the positions of their references as ref_records gives
-#   them; closes the record as close_refs does. Returns nothing.
-proc close_found {v x rec hits} {
-    close_record $x $rec $hits $v
+#   tokens, the positions of their references and whether its text is
+#   plain, as ref_records gives them; closes the record as close_refs
+#   does. Returns nothing.
+proc close_found {v x rec hits plain} {
+    close_record $x $rec $hits $v {0 0 0} $plain
 }
 
 # close_record --
 #   Takes a line x, the token values of its plain record, the positions of
 #   their reference tokens, the line v of a record just removed and
 #   optionally what a renumbering not yet stored did to the values (as
-#   raise_refs returns it). Does to the record what close_refs does, and
-#   stores it when it changed here or in that renumbering. Returns
+#   raise_refs returns it) and whether the record's text is plain (as
+#   store_renumbered takes it). Does to the record what close_refs does,
+#   and stores it when it changed here or in that renumbering. Returns
 #   nothing.
-proc close_record {x rec hits v {before {0 0 0}}} {
+proc close_record {x rec hits v {before {0 0 0}} {plain ""}} {
     global app
     lassign $before renumbered top0 again0
     set dropped 0
@@ -534,9 +551,9 @@ proc close_record {x rec hits v {before {0 0 0}}} {
         lappend rec @0
     }
     if {$dropped || $lowered} {
-        store_renumbered $x $rec $top $again
+        store_renumbered $x $rec $top $again $plain
     } elseif {$renumbered} {
-        store_renumbered $x $rec $top0 $again0
+        store_renumbered $x $rec $top0 $again0 $plain
     }
     if {$dropped} {
         set c [first_referrer $x]
@@ -583,26 +600,28 @@ proc renumber_close_refs {after delta v done} {
 
 # renumber_close_found --
 #   Takes a line n, a difference d, the line v of a record just removed
-#   and a line already renumbered, and a line, its record's tokens and the
-#   positions of their references as ref_records gives them; does to the
-#   record what renumber_close_refs does. Returns nothing.
-proc renumber_close_found {after delta v done x rec hits} {
+#   and a line already renumbered, and a line, its record's tokens, the
+#   positions of their references and whether its text is plain, as
+#   ref_records gives them; does to the record what renumber_close_refs
+#   does. Returns nothing.
+proc renumber_close_found {after delta v done x rec hits plain} {
     global app
     set before {0 0 0}
     if {$x != $done} {
         set before [raise_refs rec $hits $after $delta]
-        if {[lindex $before 0] && ![plain_text $app(l,$x)]} {
+        if {[lindex $before 0] && !$plain} {
             # Stored now and read again, as renumber_refs leaves it: its
             # tokens may then split otherwise.
             store_renumbered $x $rec {*}[lrange $before 1 2] 0
             set rec [string range $app(l,$x) 0 end]
             set before {0 0 0}
+            set plain ""
             if {[catch {ref_positions $rec} hits]} {
                 return
             }
         }
     }
-    close_record $x $rec $hits $v $before
+    close_record $x $rec $hits $v $before $plain
     return
 }
 

@@ -199,13 +199,13 @@ proc open_reports_ahead {count indexed} {
 # raise_ahead --
 #   Takes the lines of the report views to split and the differences
 #   their splits bring (as raise_refs takes them), and a line, its
-#   record's tokens and the positions of their references as ref_records
-#   gives them; renumbers the record as the splits one after another
-#   would. Returns nothing.
-proc raise_ahead {views diffs i rec hits} {
+#   record's tokens, the positions of their references and whether its
+#   text is plain, as ref_records gives them; renumbers the record as the
+#   splits one after another would. Returns nothing.
+proc raise_ahead {views diffs i rec hits plain} {
     global app
     set text $app(l,$i)
-    if {![plain_text [string range $text 0 end]]} {
+    if {!$plain} {
         # Not plain: renumbered split by split, read anew each time, as
         # the record would be; the k-th view (from 0) then stands at its
         # line plus 2 k.

@@ -534,7 +534,9 @@ proc close_record {x rec hits v {before {0 0 0}} {plain ""}} {
     set dropped 0
     set again $again0
     foreach k [lreverse $hits] {
-        if {[dec_value [string range [lindex $rec $k] 1 end]] == $v} {
+        # (A reference's digits without its "@" and leading zeros; v is
+        # a line number of the table, so never 0.)
+        if {[string trimleft [lindex $rec $k] @0] eq $v} {
             set rec [lreplace $rec $k $k]
             set dropped 1
             if {$k <= 1} {

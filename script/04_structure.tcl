@@ -380,14 +380,14 @@ proc renumber_text {text after delta} {
 #   Takes a line n and a command prefix; calls the command, in line order,
 #   with each line whose plain record may hold a reference above n, that
 #   record's tokens, the positions of its reference tokens and 1 when its
-#   text is plain (see plain_text), else 0. The tokens
-#   are a copy of the record's text read as a list, so that a record left
-#   as it is does not keep its tokens parsed in memory, and a record is
-#   read once. String records and records that cannot be read as a list
-#   are left out. While the record index is kept, only the records whose
-#   highest reference it does not know or knows to lie above n are read,
-#   and what is read is kept for later. The command may change the record
-#   it is given and those before it. Returns nothing.
+#   text is plain (see plain_text), else 0. The tokens are a copy of the
+#   record's text read as a list, so that a record left as it is does not
+#   keep its tokens parsed in memory, and a record is read once. String
+#   records and records that cannot be read as a list are left out. While
+#   the record index is kept, only the records whose highest reference it
+#   does not know or knows to lie above n are read, and what is read is
+#   kept for later. The command may change the record it is given and
+#   those before it. Returns nothing.
 proc ref_records {above cmd} {
     global app rec_maxref
     set cnt $app(cnt)

@@ -5,7 +5,7 @@
 # BENCH_SIZES (record counts; default "10000 100000").
 #
 # Generates application files of N records at 8.3.2 and at 6.5.0, converts
-# a fresh copy of each headless (the two in turn, run after run), and
+# a fresh copy of each headless (all of them in turn, run after run), and
 # prints one table: records, MB and
 # seconds of the one-step (8.3.2) and all-steps (6.5.0) conversions, their
 # ratio, the scaling from the smallest to the largest N, the start-up time
@@ -81,12 +81,13 @@ proc convert_once {src} {
     return [list $secs $kb]
 }
 
-# Both conversions of a size are timed in turn, run after run, so that a
-# machine that is busier at one moment than at another weighs on both
-# alike; each case's median is taken.
+# Every conversion, of every size, is timed in turn, run after run, so that
+# a machine that is busier at one moment than at another weighs on all of
+# them alike (on the ratio of the two conversions and on the scaling from
+# one size to another); each case's median is taken.
 set results {}
+set srcs {}
 foreach n $sizes {
-    set srcs {}
     foreach c $cases {
         lassign $c ver label
         set src [file join $dir bench_${ver}_$n.app]
@@ -94,22 +95,26 @@ foreach n $sizes {
         appgen::write $src $lines
         dict set results $n $ver [dict create records [llength $lines] \
             bytes [file size $src] peak 0]
-        dict set srcs $ver $src
-        set times($ver) {}
+        dict set srcs $n $ver $src
+        set times($n,$ver) {}
     }
-    for {set r 0} {$r < $runs} {incr r} {
+}
+for {set r 0} {$r < $runs} {incr r} {
+    foreach n $sizes {
         foreach c $cases {
             set ver [lindex $c 0]
-            lassign [convert_once [dict get $srcs $ver]] secs kb
-            lappend times($ver) $secs
+            lassign [convert_once [dict get $srcs $n $ver]] secs kb
+            lappend times($n,$ver) $secs
             if {$kb ne "" && $kb > [dict get $results $n $ver peak]} {
                 dict set results $n $ver peak $kb
             }
         }
     }
+}
+foreach n $sizes {
     foreach c $cases {
         set ver [lindex $c 0]
-        dict set results $n $ver secs [median $times($ver)]
+        dict set results $n $ver secs [median $times($n,$ver)]
     }
 }
 

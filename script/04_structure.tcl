@@ -250,9 +250,9 @@ proc renumber_refs {after delta} {
 
 # renumber_found --
 #   Takes a line n and a difference d, and a line, its record's tokens,
-#   the positions of their references and whether its text is plain, as
-#   ref_records gives them; renumbers the record as renumber_refs n d
-#   does. Returns nothing.
+#   the positions of their references and whether its text is plain (as
+#   ref_records gives them; empty when not known); renumbers the record as
+#   renumber_refs n d does. Returns nothing.
 proc renumber_found {after delta i rec hits plain} {
     lassign [raise_refs rec $hits $after $delta] changed top again
     if {$changed} {
@@ -579,10 +579,7 @@ proc renumber_line {n after delta} {
     if {[catch {ref_positions $rec} hits]} {
         return
     }
-    lassign [raise_refs rec $hits $after $delta] changed top again
-    if {$changed} {
-        store_renumbered $n $rec $top $again
-    }
+    renumber_found $after $delta $n $rec $hits ""
     return
 }
 

@@ -225,27 +225,6 @@ proc lines_of_type {type} {
     lsort -integer -unique $lines
 }
 
-# index_shift_lines --
-#   Takes a list of lines and a line move ({open after count} or {remove
-#   first last}); returns the lines where the move puts them, the removed
-#   ones left out.
-proc index_shift_lines {lines move} {
-    lassign $move op a b
-    if {$op eq "open"} {
-        return [lmap n $lines {expr {$n > $a ? $n + $b : $n}}]
-    }
-    set r [expr {$b - $a + 1}]
-    lmap n $lines {
-        if {$n < $a} {
-            set n
-        } elseif {$n > $b} {
-            expr {$n - $r}
-        } else {
-            continue
-        }
-    }
-}
-
 # index_list --
 #   Takes the name of an array of line lists kept with the index
 #   (rec_index or rec_textlines) and a key; returns the key's lines, moved
@@ -267,7 +246,7 @@ proc index_list {arrName key} {
             set lines [lsort -integer -unique $lines]
         }
         foreach move [lrange $rec_moves $done end] {
-            set lines [index_shift_sorted $lines $move]
+            set lines [index_shift_lines $lines $move]
         }
         set lists($key) $lines
         set at($key) [list [llength $rec_moves] 1]
@@ -299,11 +278,12 @@ proc index_list_add {arrName key args} {
     return
 }
 
-# index_shift_sorted --
-#   Takes a list of lines in ascending order without repeats and a line
-#   move (as index_shift_lines takes it); returns the lines where the move
-#   puts them, the removed ones left out, still in ascending order.
-proc index_shift_sorted {lines move} {
+# index_shift_lines --
+#   Takes a list of lines in ascending order and a line move ({open after
+#   count} or {remove first last}); returns the lines where the move puts
+#   them, the removed ones left out, still in ascending order. Only the
+#   lines behind the move are gone through.
+proc index_shift_lines {lines move} {
     lassign $move op a b
     if {$op eq "open"} {
         set p [lsearch -bisect -integer $lines $a]
@@ -333,8 +313,8 @@ proc index_moved {move} {
     # The lines of each type and of each filter text follow when they are
     # next read (index_list): most are read far less often than lines move.
     lappend rec_moves $move
-    set rec_dirty [index_shift_lines $rec_dirty $move]
-    set rec_heldlines [index_shift_lines $rec_heldlines $move]
+    set rec_dirty [index_shift_lines [lsort -integer $rec_dirty] $move]
+    set rec_heldlines [index_shift_lines [lsort -integer $rec_heldlines] $move]
     lassign $move op a b
     if {$op eq "open"} {
         set at [expr {$a + 1}]
@@ -787,9 +767,9 @@ proc visit_records {ver count} {
             index_note $n
         }
         if {$rec_shifts ne ""} {
-            # Lines moved: the lines still to visit move with their
-            # records, and those that moved to this line or before it
-            # have had their turn.
+            # Lines moved: the lines still to visit (in ascending order)
+            # move with their records, and those that moved to this line
+            # or before it have had their turn.
             set rest [lrange $todo $k end]
             foreach move $rec_shifts {
                 set rest [index_shift_lines $rest $move]

@@ -84,6 +84,22 @@ proc canon_list {elems} {
     if {$lst eq [join $elems " "]} {
         return $lst
     }
+    # A string record: plain tokens, and last its string, which holds a
+    # blank (its closing one) and, as a rule, no brace or backslash. Both
+    # forms then put that token in braces and leave the others bare. (Tcl's
+    # form is the joined tokens and the braced string only when it quotes
+    # none of the others: quoting would lengthen it.)
+    set last [lindex $elems end]
+    if {[string match {*[ \t\n\r\v\f]*} $last] &&
+            ![string match {*[\{\}\\]*} $last]} {
+        set form "{$last}"
+        if {[llength $elems] > 1} {
+            set form "[join [lrange $elems 0 end-1] " "] $form"
+        }
+        if {$lst eq $form} {
+            return $lst
+        }
+    }
     # Otherwise the tokens Tcl leaves bare are bare in the canonical form
     # too; only the others are worked out.
     join [lmap e $elems {

@@ -19,8 +19,9 @@ proc patch_path {list oldpath newpath} {
     if {[string first $oldpath $rec] < 0 || [rec_len $rec] < 4} {
         return 0
     }
-    tok_replace rec 2 2 i[string length $newpath]
-    tok_replace rec [expr {[rec_len $rec] - 1}] end "$newpath "
+    # (Both tokens replaced, the record rendered once.)
+    set rec [canon_list [lreplace [lreplace $rec 2 2 i[string length $newpath]] \
+        end end "$newpath "]]
     return 1
 }
 

@@ -93,22 +93,31 @@ proc may_hold {text pattern} {
 
 # ref_positions --
 #   Takes a record text and optionally the name of a variable; returns the
-#   positions of its reference tokens ("@" and decimal digits only), and
-#   sets the variable to the highest line they name (0 for none). Raises
-#   an error when the text cannot be read as a list.
+#   positions of its reference tokens ("@" and decimal digits only) that
+#   name a line (not "@0"), and sets the variable to the highest line they
+#   name (0 for none). Raises an error when the text cannot be read as a
+#   list.
 proc ref_positions {text {topVar ""}} {
     set out {}
     set top 0
-    foreach k [lsearch -all -glob $text {@[0-9]*}] {
-        # (The pattern lets one "@" only through: its second character is
+    # Most references are "@0": the tokens with a leading zero are looked
+    # at only when there is one that may name a line ("@007" names 7).
+    set ks [lsearch -all -glob $text {@[1-9]*}]
+    if {[lsearch -glob $text {@0?*}] >= 0} {
+        set ks [lsort -integer [concat $ks [lsearch -all -glob $text {@0?*}]]]
+    }
+    foreach k $ks {
+        # (The patterns let one "@" only through: its second character is
         # a digit. Digits only after it: none left once they are trimmed.)
         set digits [string trimleft [lindex $text $k] @]
         if {[string trimleft $digits 0123456789] eq ""} {
-            lappend out $k
             # Without leading zeros, so never read as octal.
             set v [string trimleft $digits 0]
-            if {$v ne "" && $v > $top} {
-                set top $v
+            if {$v ne ""} {
+                lappend out $k
+                if {$v > $top} {
+                    set top $v
+                }
             }
         }
     }
@@ -379,15 +388,15 @@ proc renumber_text {text after delta} {
 # ref_records --
 #   Takes a line n and a command prefix; calls the command, in line order,
 #   with each line whose plain record may hold a reference above n, that
-#   record's tokens, the positions of its reference tokens and 1 when its
-#   text is plain (see plain_text), else 0. The tokens are a copy of the
-#   record's text read as a list, so that a record left as it is does not
-#   keep its tokens parsed in memory, and a record is read once. String
-#   records and records that cannot be read as a list are left out. While
-#   the record index is kept, only the records whose highest reference it
-#   does not know or knows to lie above n are read, and what is read is
-#   kept for later. The command may change the record it is given and
-#   those before it. Returns nothing.
+#   record's tokens, the positions of its references (see ref_positions)
+#   and 1 when its text is plain (see plain_text), else 0. The tokens are
+#   a copy of the record's text read as a list, so that a record left as
+#   it is does not keep its tokens parsed in memory, and a record is read
+#   once. String records and records that cannot be read as a list are
+#   left out. While the record index is kept, only the records whose
+#   highest reference it does not know or knows to lie above n are read,
+#   and what is read is kept for later. The command may change the record
+#   it is given and those before it. Returns nothing.
 proc ref_records {above cmd} {
     global app rec_maxref
     set cnt $app(cnt)

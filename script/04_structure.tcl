@@ -351,14 +351,16 @@ proc join_values {text values {plain ""}} {
 #   Returns nothing.
 proc store_renumbered {n values top again {plain ""}} {
     global app rec_types rec_maxref rec_index_ok step_filtered
-    set text $app(l,$n)
     if {$plain eq ""} {
-        set plain [plain_text $text]
+        set plain [plain_text $app(l,$n)]
     }
-    if {!$plain} {
+    # (join_values, written out: this runs for every record renumbered.)
+    if {$plain} {
+        set app(l,$n) [join $values " "]
+    } else {
         set again 1
+        set app(l,$n) [join_texts {*}$values]
     }
-    set app(l,$n) [join_values $text $values $plain]
     if {!$rec_index_ok} {
         return
     }
@@ -423,7 +425,7 @@ proc ref_records {above cmd} {
         return
     }
     index_refs_known
-    set globs [refs_above_globs $above]
+    lassign [refs_above_globs $above] glob1 glob2 glob3
     set bound [refs_globs_bound $above]
     set i -1
     foreach m $rec_maxref {
@@ -439,15 +441,9 @@ proc ref_records {above cmd} {
             continue
         }
         set text [string range $app(l,$i) 0 end]
-        set may 0
-        foreach g $globs {
-            if {[string match $g $text]} {
-                set may 1
-                break
-            }
-        }
         set escaped [expr {[string first \\ $text] >= 0}]
-        if {!$may && !$escaped} {
+        if {![string match $glob1 $text] && ![string match $glob2 $text] &&
+                ![string match $glob3 $text] && !$escaped} {
             # Nothing in the text refers above the line, nor above the
             # bound the patterns set: the line is kept as referring no
             # higher (its highest reference may be lower).

@@ -204,8 +204,8 @@ proc open_reports_ahead {count indexed} {
 #   splits one after another would. Returns nothing.
 proc raise_ahead {views diffs i rec hits plain} {
     global app
-    set text $app(l,$i)
     if {!$plain} {
+        set text $app(l,$i)
         # Not plain: renumbered split by split, read anew each time, as
         # the record would be; the k-th view (from 0) then stands at its
         # line plus 2 k.

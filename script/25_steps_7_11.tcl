@@ -141,18 +141,24 @@ set split_ahead_types {#BoolVwCfg #BoolPC #D3SModelPlotVwCfg #AppVwCfg #QDasRepo
 # open_reports_ahead --
 #   Takes the pass's count and 1 when the pass visits records by type
 #   through the record index (0 for the plain loop). Opens, when that is
-#   sound (see above), the lines of every 66-token report view below the
-#   count, and keeps their new lines in reports_opened_ahead. Returns
-#   nothing.
+#   sound (see above), the lines of every 66-token report view the pass
+#   reaches below its count, and keeps their new lines in
+#   reports_opened_ahead. Returns nothing.
 proc open_reports_ahead {count indexed} {
     global app rec_index rec_types reports_opened_ahead split_ahead_types
     set reports_opened_ahead {}
     if {!$indexed || ![info exists rec_index(#QDasReportVwCfg)]} {
         return
     }
+    # Only the views the pass reaches are split: the k-th view (from 0)
+    # stands at its line plus 2 k by then, and the pass stops at its
+    # count. Lines opened for a view it never reaches would stay empty.
     set views {}
     foreach n [lsort -integer -unique [index_list rec_index #QDasReportVwCfg]] {
-        if {$n < $count && [lindex $rec_types $n] eq "#QDasReportVwCfg" &&
+        if {$n + 2 * [llength $views] >= $count} {
+            break
+        }
+        if {[lindex $rec_types $n] eq "#QDasReportVwCfg" &&
                 [info exists app(l,$n)] && [rec_len $app(l,$n)] == 66} {
             lappend views $n
         }

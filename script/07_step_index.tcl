@@ -662,28 +662,6 @@ proc filter_texts {{from ""}} {
     return $all_filter_texts
 }
 
-# filter_texts_held --
-#   Takes a record text and optionally a step version; returns the filter
-#   texts that it holds, of the steps filter_texts gives for the version,
-#   as one shared copy of that list.
-proc filter_texts_held {text {from ""}} {
-    # (A copy is searched: string first would keep a wide-character copy
-    # of the record's text beside it.)
-    set text [string range $text 0 end]
-    set held {}
-    foreach x [filter_texts $from] {
-        if {[string first $x $text] >= 0} {
-            lappend held $x
-        }
-    }
-    # One shared copy of each list, as for type names.
-    global rec_held_lists
-    if {![info exists rec_held_lists($held)]} {
-        set rec_held_lists($held) $held
-    }
-    return $rec_held_lists($held)
-}
-
 # visit_line_by_line --
 #   Takes a step version, a line n and the pass's count; calls the step
 #   for every line after n and below the count whose record it is to be

@@ -108,14 +108,25 @@ proc run_records {vers count done} {
         set changed 0
         foreach {step texts} $plan($t) {
             if {$texts ne ""} {
-                if {$held eq "?"} {
-                    set held [filter_texts_held $rec [lindex $vers 0]]
-                }
                 set hit 0
-                foreach x $texts {
-                    if {$x in $held} {
-                        set hit 1
-                        break
+                if {$held eq "?"} {
+                    # Changed earlier in the run: the step's own texts are
+                    # looked for in the record as it is now. (A copy is
+                    # searched: string first would keep a wide-character
+                    # copy of the record's text beside it.)
+                    set copy [string range $rec 0 end]
+                    foreach x $texts {
+                        if {[string first $x $copy] >= 0} {
+                            set hit 1
+                            break
+                        }
+                    }
+                } else {
+                    foreach x $texts {
+                        if {$x in $held} {
+                            set hit 1
+                            break
+                        }
                     }
                 }
                 if {!$hit} {

@@ -64,7 +64,7 @@ proc register_step {ver types {filters {}}} {
             }
         }
     }
-    unset -nocomplain ::step_prefilter_cache($ver) ::all_filter_texts
+    unset -nocomplain ::step_prefilter_cache($ver)
     array unset ::filter_texts_from
     return
 }

@@ -634,32 +634,24 @@ proc texts_held_by {lines texts} {
 #   step_filter) of all steps, or of that step and the steps after it in
 #   verlist, a backslash among them, sorted.
 proc filter_texts {{from ""}} {
-    global all_filter_texts step_filters verlist filter_texts_from
+    global step_filters verlist filter_texts_from
     set at [lsearch -exact $verlist $from]
-    if {$at >= 0} {
-        if {![info exists filter_texts_from($from)]} {
-            set texts [list \\]
-            foreach ver [lrange $verlist $at end] {
-                if {[info exists step_filters($ver)]} {
-                    dict for {type own} $step_filters($ver) {
-                        lappend texts {*}$own
-                    }
+    if {$at < 0} {
+        set from ""
+    }
+    if {![info exists filter_texts_from($from)]} {
+        set vers [expr {$at < 0 ? [array names step_filters] : [lrange $verlist $at end]}]
+        set texts [list \\]
+        foreach ver $vers {
+            if {[info exists step_filters($ver)]} {
+                dict for {type own} $step_filters($ver) {
+                    lappend texts {*}$own
                 }
             }
-            set filter_texts_from($from) [lsort -unique $texts]
         }
-        return $filter_texts_from($from)
+        set filter_texts_from($from) [lsort -unique $texts]
     }
-    if {![info exists all_filter_texts]} {
-        set all_filter_texts [list \\]
-        foreach ver [array names step_filters] {
-            dict for {type texts} $step_filters($ver) {
-                lappend all_filter_texts {*}$texts
-            }
-        }
-        set all_filter_texts [lsort -unique $all_filter_texts]
-    }
-    return $all_filter_texts
+    return $filter_texts_from($from)
 }
 
 # visit_line_by_line --

@@ -88,11 +88,10 @@ proc canon_list {elems} {
     # blank (its closing one) and, as a rule, no brace or backslash. Both
     # forms then put that token in braces and leave the others bare. (Tcl's
     # form is the joined tokens and the braced string only when it quotes
-    # none of the others: quoting would lengthen it.)
+    # none of the others: quoting would lengthen it.) The string is looked
+    # through for the three characters one at a time, which is quicker
+    # than matching it against a class of characters at each place.
     set last [lindex $elems end]
-    # (A string ends in its blank, and is looked through for three
-    # characters one at a time: quicker than matching it against a class
-    # of characters at each place.)
     if {([string index $last end] eq " " ||
             [string match {*[ \t\n\r\v\f]*} $last]) &&
             [string first "\{" $last] < 0 && [string first "\}" $last] < 0 &&

@@ -100,11 +100,12 @@ proc may_hold {text pattern} {
 proc ref_positions {text {topVar ""}} {
     set out {}
     set top 0
-    # Most references are "@0": the tokens with a leading zero are looked
-    # at only when there is one that may name a line ("@007" names 7).
+    # Most references are "@0", which name no line; a token with a leading
+    # zero may ("@007" names 7).
     set ks [lsearch -all -glob $text {@[1-9]*}]
-    if {[lsearch -glob $text {@0?*}] >= 0} {
-        set ks [lsort -integer [concat $ks [lsearch -all -glob $text {@0?*}]]]
+    set zs [lsearch -all -glob $text {@0?*}]
+    if {$zs ne ""} {
+        set ks [lsort -integer [concat $ks $zs]]
     }
     foreach k $ks {
         # (The patterns let one "@" only through: its second character is

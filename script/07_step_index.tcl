@@ -586,40 +586,49 @@ proc index_texts_known {from} {
     return
 }
 
+# Records joined into one text at a time by texts_held_by: every filter
+# text is looked for in a piece small enough to stay in the processor's
+# cache, rather than in all the records at once.
+set texts_chunk_lines 1000
+
 # texts_held_by --
 #   Takes lines of the table that hold records and filter texts; returns
 #   for each line, in order, the texts its record holds, as one shared copy
-#   of that list. The records are searched as one text, each filter text
-#   once from start to end.
+#   of that list. The records are searched a chunk at a time, joined into
+#   one text, each filter text once from its start to its end.
 proc texts_held_by {lines texts} {
-    global app rec_held_lists
+    global app rec_held_lists texts_chunk_lines
     if {$lines eq ""} {
         return {}
     }
     if {![info exists rec_held_lists()]} {
         set rec_held_lists() {}
     }
-    # Record k of the joined text starts at starts(k); a filter text holds
-    # no line feed, so what is found lies inside one record.
-    set recs [lmap n $lines {set app(l,$n)}]
-    set starts {}
-    set at 0
-    foreach rec $recs {
+    set total [llength $lines]
+    for {set base 0} {$base < $total} {incr base $texts_chunk_lines} {
+        # Record k of the joined text starts at starts(k); a filter text
+        # holds no line feed, so what is found lies inside one record.
+        set last [expr {$base + $texts_chunk_lines - 1}]
+        set recs [lmap n [lrange $lines $base $last] {set app(l,$n)}]
+        set starts {}
+        set at 0
+        foreach rec $recs {
+            lappend starts $at
+            incr at [expr {[string length $rec] + 1}]
+        }
         lappend starts $at
-        incr at [expr {[string length $rec] + 1}]
-    }
-    lappend starts $at
-    set all [join $recs \n]
-    unset recs
-    foreach x $texts {
-        set p [string first $x $all]
-        while {$p >= 0} {
-            set k [lsearch -bisect -integer $starts $p]
-            lappend found($k) $x
-            set p [string first $x $all [lindex $starts $k+1]]
+        set all [join $recs \n]
+        unset recs
+        foreach x $texts {
+            set p [string first $x $all]
+            while {$p >= 0} {
+                set k [lsearch -bisect -integer $starts $p]
+                lappend found([expr {$base + $k}]) $x
+                set p [string first $x $all [lindex $starts $k+1]]
+            }
         }
     }
-    set out [lrepeat [llength $lines] $rec_held_lists()]
+    set out [lrepeat $total $rec_held_lists()]
     foreach {k held} [array get found] {
         if {![info exists rec_held_lists($held)]} {
             set rec_held_lists($held) $held

@@ -605,6 +605,7 @@ proc texts_held_by {lines texts} {
         set rec_held_lists() {}
     }
     set total [llength $lines]
+    set out [lrepeat $total $rec_held_lists()]
     for {set base 0} {$base < $total} {incr base $texts_chunk_lines} {
         # Record k of the joined text starts at starts(k); a filter text
         # holds no line feed, so what is found lies inside one record.
@@ -623,17 +624,17 @@ proc texts_held_by {lines texts} {
             set p [string first $x $all]
             while {$p >= 0} {
                 set k [lsearch -bisect -integer $starts $p]
-                lappend found([expr {$base + $k}]) $x
+                lappend found($k) $x
                 set p [string first $x $all [lindex $starts $k+1]]
             }
         }
-    }
-    set out [lrepeat $total $rec_held_lists()]
-    foreach {k held} [array get found] {
-        if {![info exists rec_held_lists($held)]} {
-            set rec_held_lists($held) $held
+        foreach {k held} [array get found] {
+            if {![info exists rec_held_lists($held)]} {
+                set rec_held_lists($held) $held
+            }
+            lset out [expr {$base + $k}] $rec_held_lists($held)
         }
-        lset out $k $rec_held_lists($held)
+        array unset found
     }
     return $out
 }

@@ -245,9 +245,7 @@ proc index_list {arrName key} {
         if {!$sorted} {
             set lines [lsort -integer -unique $lines]
         }
-        foreach move [lrange $rec_moves $done end] {
-            set lines [index_shift_lines $lines $move]
-        }
+        set lines [index_shift_lines $lines [lrange $rec_moves $done end]]
         set lists($key) $lines
         set at($key) [list [llength $rec_moves] 1]
     }
@@ -279,23 +277,63 @@ proc index_list_add {arrName key args} {
 }
 
 # index_shift_lines --
-#   Takes a list of lines in ascending order and a line move ({open after
-#   count} or {remove first last}); returns the lines where the move puts
-#   them, the removed ones left out, still in ascending order. Only the
-#   lines behind the move are gone through.
-proc index_shift_lines {lines move} {
-    lassign $move op a b
-    if {$op eq "open"} {
-        set p [lsearch -bisect -integer $lines $a]
-        return [concat [lrange $lines 0 $p] [lmap n [lrange $lines $p+1 end] {
-            expr {$n + $b}
+#   Takes a list of lines in ascending order and line moves ({open after
+#   count} or {remove first last}) made one after another; returns the
+#   lines where the moves put them, the removed ones left out, still in
+#   ascending order. Only the lines behind the first line a move touches
+#   are gone through, and once for all the moves: a long list read after
+#   several moves is not copied and gone through again for each.
+proc index_shift_lines {lines moves} {
+    if {[llength $moves] == 1} {
+        lassign [lindex $moves 0] op a b
+        if {$op eq "open"} {
+            set p [lsearch -bisect -integer $lines $a]
+            return [concat [lrange $lines 0 $p] [lmap n [lrange $lines $p+1 end] {
+                expr {$n + $b}
+            }]]
+        }
+        set r [expr {$b - $a + 1}]
+        set p [lsearch -bisect -integer $lines [expr {$a - 1}]]
+        set q [lsearch -bisect -integer $lines $b]
+        return [concat [lrange $lines 0 $p] [lmap n [lrange $lines $q+1 end] {
+            expr {$n - $r}
         }]]
     }
-    set r [expr {$b - $a + 1}]
-    set p [lsearch -bisect -integer $lines [expr {$a - 1}]]
-    set q [lsearch -bisect -integer $lines $b]
-    concat [lrange $lines 0 $p] [lmap n [lrange $lines $q+1 end] {
-        expr {$n - $r}
+    if {$moves eq ""} {
+        return $lines
+    }
+    # Each move as the first line it touches, the last line it removes
+    # (none for an opening) and the difference it makes to the lines
+    # behind. A line below every move's first line stays where it is.
+    set steps {}
+    set low ""
+    foreach move $moves {
+        lassign $move op a b
+        if {$op eq "open"} {
+            lappend steps [expr {$a + 1}] $a $b
+        } else {
+            lappend steps $a $b [expr {$a - $b - 1}]
+        }
+        set first [lindex $steps end-2]
+        if {$low eq "" || $first < $low} {
+            set low $first
+        }
+    }
+    set p [lsearch -bisect -integer $lines [expr {$low - 1}]]
+    concat [lrange $lines 0 $p] [lmap n [lrange $lines $p+1 end] {
+        foreach {first last d} $steps {
+            if {$n > $last} {
+                incr n $d
+            } elseif {$n >= $first} {
+                # Removed.
+                set n ""
+                break
+            }
+        }
+        if {$n eq ""} {
+            continue
+        }
+        set n
     }]
 }
 
@@ -313,8 +351,8 @@ proc index_moved {move} {
     # The lines of each type and of each filter text follow when they are
     # next read (index_list): most are read far less often than lines move.
     lappend rec_moves $move
-    set rec_dirty [index_shift_lines [lsort -integer $rec_dirty] $move]
-    set rec_heldlines [index_shift_lines [lsort -integer $rec_heldlines] $move]
+    set rec_dirty [index_shift_lines [lsort -integer $rec_dirty] [list $move]]
+    set rec_heldlines [index_shift_lines [lsort -integer $rec_heldlines] [list $move]]
     lassign $move op a b
     if {$op eq "open"} {
         set at [expr {$a + 1}]
@@ -750,10 +788,7 @@ proc visit_records {ver count} {
             # Lines moved: the lines still to visit (in ascending order)
             # move with their records, and those that moved to this line
             # or before it have had their turn.
-            set rest [lrange $todo $k end]
-            foreach move $rec_shifts {
-                set rest [index_shift_lines $rest $move]
-            }
+            set rest [index_shift_lines [lrange $todo $k end] $rec_shifts]
             set rec_shifts {}
             set todo {}
             foreach i $rest {

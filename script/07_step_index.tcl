@@ -284,6 +284,7 @@ proc index_list_add {arrName key args} {
 #   are gone through, and once for all the moves: a long list read after
 #   several moves is not copied and gone through again for each.
 proc index_shift_lines {lines moves} {
+    # One move, the common case: each line behind it is moved by one sum.
     if {[llength $moves] == 1} {
         lassign [lindex $moves 0] op a b
         if {$op eq "open"} {
@@ -302,9 +303,10 @@ proc index_shift_lines {lines moves} {
     if {$moves eq ""} {
         return $lines
     }
-    # Each move as the first line it touches, the last line it removes
-    # (none for an opening) and the difference it makes to the lines
-    # behind. A line below every move's first line stays where it is.
+    # Each move as three numbers: the first line it removes, the line just
+    # above the lines it moves, and how far it moves them. An opening
+    # removes none: its first is the line below that one, so no line falls
+    # between the two. A line above every move's first stays where it is.
     set steps {}
     set low ""
     foreach move $moves {

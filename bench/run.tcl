@@ -50,7 +50,7 @@ proc median {nums} {
 proc ratio {n1 v1 n2 v2} {
     global results
     format "%6.2f (%.2f)" \
-        [expr {[dict get $results $n1 $v1 secs] / [dict get $results $n2 $v2 secs]}] \
+        [expr {[dict get $results $n1 $v1 least] / [dict get $results $n2 $v2 least]}] \
         [expr {[dict get $results $n1 $v1 median] / [dict get $results $n2 $v2 median]}]
 }
 
@@ -129,7 +129,7 @@ for {set r 0} {$r < $runs} {incr r} {
 foreach n $sizes {
     foreach c $cases {
         set ver [lindex $c 0]
-        dict set results $n $ver secs [tcl::mathfunc::min {*}$times($n,$ver)]
+        dict set results $n $ver least [tcl::mathfunc::min {*}$times($n,$ver)]
         dict set results $n $ver median [median $times($n,$ver)]
     }
 }
@@ -161,14 +161,13 @@ foreach n $sizes {
         lassign $c ver label
         set d [dict get $results $n $ver]
         puts [format "%-16s %9d %9d %8.2f %9.3f %9.3f" $label $n [dict get $d records] \
-            [expr {[dict get $d bytes] / 1e6}] [dict get $d secs] [dict get $d median]]
+            [expr {[dict get $d bytes] / 1e6}] [dict get $d least] [dict get $d median]]
     }
 }
 puts ""
 puts "Ratios of the least times (of the medians in brackets):"
 set lo [lindex $sizes 0]
 set hi [lindex $sizes end]
-
 foreach n $sizes {
     puts [format "all steps / one step, N = %-7d %s   (target <= 2.5 at N = 100000)" \
         $n [ratio $n 6.5.0 $n 8.3.2]]

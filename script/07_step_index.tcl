@@ -284,22 +284,6 @@ proc index_list_add {arrName key args} {
 #   are gone through, and once for all the moves: a long list read after
 #   several moves is not copied and gone through again for each.
 proc index_shift_lines {lines moves} {
-    # One move, the common case: each line behind it is moved by one sum.
-    if {[llength $moves] == 1} {
-        lassign [lindex $moves 0] op a b
-        if {$op eq "open"} {
-            set p [lsearch -bisect -integer $lines $a]
-            return [concat [lrange $lines 0 $p] [lmap n [lrange $lines $p+1 end] {
-                expr {$n + $b}
-            }]]
-        }
-        set r [expr {$b - $a + 1}]
-        set p [lsearch -bisect -integer $lines [expr {$a - 1}]]
-        set q [lsearch -bisect -integer $lines $b]
-        return [concat [lrange $lines 0 $p] [lmap n [lrange $lines $q+1 end] {
-            expr {$n - $r}
-        }]]
-    }
     if {$moves eq ""} {
         return $lines
     }

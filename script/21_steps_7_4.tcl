@@ -4,8 +4,11 @@
 
 # Reference-and-test parameters regrouped into filter, segmentation,
 # histogram, test and reference groups (old and new texts end in a blank,
-# so only whole final names match). The two sides differ on purpose.
-set rename_tables(7.4) [rename_group D_REF_TST_MAT/ [concat [rename_block D_REF_TST_MAT/P_ {
+# so only whole final names match). The two sides differ on purpose. Each
+# side is a block of its own, so that the step is called only for strings
+# under one of the two sides: the matrix's other paths, its phase tests
+# among them, have nothing to rename here.
+set rename_tables(7.4) [concat [rename_block D_REF_TST_MAT/P_ {
     "D_REF_TST_MAT/P_FILTER "      "D_REF_TST_MAT/P_FILTER/P_FILTER "
     "D_REF_TST_MAT/P_FILTER_TYPE " "D_REF_TST_MAT/P_FILTER/P_FILTER_TYPE "
     "D_REF_TST_MAT/P_FILTER_TRIM " "D_REF_TST_MAT/P_FILTER/P_FILTER_TRIM "
@@ -127,7 +130,7 @@ set rename_tables(7.4) [rename_group D_REF_TST_MAT/ [concat [rename_block D_REF_
         "D_REF_TST_MAT/A_SEGMENTATION/A_REFERENCE/A_REF_PEAK_NUM "
     "D_REF_TST_MAT/A_REF_SIGMA_CLIP "
         "D_REF_TST_MAT/A_SEGMENTATION/A_REFERENCE/A_REF_SIGMA_CLIP "
-}]]]
+}]]
 
 # neighbour_text --
 #   Takes a line number; returns the text of the record on that line, or

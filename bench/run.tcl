@@ -1,7 +1,7 @@
 # Conversion benchmark. Usage: tclsh bench/run.tcl ?program? ?folder?
 #   program  the Norvane executable (default build/Norvane)
 #   folder   where the generated files go (default build/bench)
-# Environment: BENCH_RUNS (timed runs per case; default 7),
+# Environment: BENCH_RUNS (timed runs per case; default 11),
 # BENCH_SIZES (record counts; default "10000 100000").
 #
 # Generates application files of N records at 8.3.2 and at 6.5.0, converts
@@ -15,14 +15,17 @@
 # The ratio and the scaling are taken from the least times. Other work on
 # the machine only ever adds time to a run, never takes any away, so the
 # least of several runs is the one nearest to the program's own time; the
-# median shows how much the machine added.
+# median shows how much the machine added. A long conversion meets a slow
+# moment more often than a short one, so with few runs the least times
+# favour the short conversions: eleven runs give the long ones more chances
+# of a quiet run.
 
 set here [file dirname [file normalize [info script]]]
 source [file join $here appgen.tcl]
 
 set exe [file normalize [expr {$argc > 0 ? [lindex $argv 0] : [file join $here .. build Norvane]}]]
 set dir [file normalize [expr {$argc > 1 ? [lindex $argv 1] : [file join $here .. build bench]}]]
-set runs [expr {[info exists env(BENCH_RUNS)] ? $env(BENCH_RUNS) : 7}]
+set runs [expr {[info exists env(BENCH_RUNS)] ? $env(BENCH_RUNS) : 11}]
 set sizes [expr {[info exists env(BENCH_SIZES)] ? $env(BENCH_SIZES) : {10000 100000}}]
 set cases {{8.3.2 "8.3.2 -> 8.3.3"} {6.5.0 "6.5.0 -> 8.3.3"}}
 # The program decides on headless output when there is no display.

@@ -7,15 +7,21 @@
 #   make asan       build and test with -fsanitize=address,undefined in build-asan/
 #                   (make test builds only the program and the host tests
 #                   there, for its sanitizer runs)
+#   make windows    build-win/Norvane.exe, NorvaneCmd.exe and the zip, cross-built
+#                   with mingw-w64 against a static Tcl/Tk built once in build-win/
 #   make clean
 
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+WIN_BUILD ?= build-win
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES = build-essential cmake tcl8.6-dev tk8.6-dev googletest libgtest-dev \
            xvfb xauth x11-utils xdotool imagemagick strace time
+WIN_PACKAGES = g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 dpkg-dev zip
+# Wine keeps its prefix under build-win/ and says nothing of its own.
+WINE_ENV = WINEPREFIX=$(abspath $(WIN_BUILD))/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
 
-.PHONY: all deps configure build asan-build test demo bench asan clean
+.PHONY: all deps win-deps configure build asan-build windows test demo bench asan clean
 
 all: build
 
@@ -26,6 +32,15 @@ deps:
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
+	fi
+
+win-deps:
+	@missing=""; for p in $(WIN_PACKAGES); do \
+	  dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  apt-get -o DPkg::Lock::Timeout=900 update && DEBIAN_FRONTEND=noninteractive \
+	    apt-get -o DPkg::Lock::Timeout=900 install -y $$missing; \
 	fi
 
 configure: deps
@@ -39,9 +54,19 @@ asan-build: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
+# Tcl/Tk are built once (tools/windows/tcltk.sh); after that only Norvane
+# is rebuilt. The Wine prefix is made here, once, so that tests find it ready.
+windows: deps win-deps
+	JOBS=$(JOBS) tools/windows/tcltk.sh $(WIN_BUILD)
+	cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/tools/windows/mingw64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DNORVANE_TCLTK_DIR=$(abspath $(WIN_BUILD))/tcltk >/dev/null
+	cmake --build $(WIN_BUILD) -j $(JOBS) --target Norvane NorvaneCmd host_tests norvane_panic norvane_panic_cmd win_helper
+	cmake --build $(WIN_BUILD) --target win_zip
+	$(WINE_ENV) tools/windows/wineprefix.sh
+
 # After ctest, the reliability tests' counts (one line each, written to
 # $(BUILD)/reliability/) are printed; the exit status is ctest's.
-test: build asan-build
+test: build asan-build windows
 	@rm -rf $(BUILD)/reliability
 	@status=0; \
 	tests/e2e/with_xvfb.sh ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) || status=$$?; \
@@ -63,4 +88,4 @@ asan: deps
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WIN_BUILD)

@@ -19,9 +19,15 @@ const char *Et_PlatformRawCommandLine();
 // size - 1 characters, NUL-terminated).
 void Et_PlatformExecutablePath(char *buf, std::size_t size);
 
-// True when the toolkit can be asked to open a display at all.
+// True when the toolkit can be asked to open a display at all (on
+// Windows: false for the console program, which always runs headless).
 bool Et_PlatformHasDisplay();
 
+// Makes the interpreter library's system encoding the one the system
+// passes arguments and file names in (after Tcl_FindExecutable).
+void Et_PlatformSystemEncoding();
+
 // Tells the user about a fatal error (caption and message) and ends the
-// process with status 1.
+// process with status 1: a message box for a windowed program, standard
+// error for one without.
 [[noreturn]] void Et_PlatformFatal(const char *caption, const char *message);

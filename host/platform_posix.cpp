@@ -35,6 +35,10 @@ bool Et_PlatformHasDisplay() {
     return display != nullptr && display[0] != '\0';
 }
 
+void Et_PlatformSystemEncoding() {
+    // The library takes the encoding from the locale itself.
+}
+
 void Et_PlatformFatal(const char *caption, const char *message) {
     std::fprintf(stderr, "%s\n%s\n", caption, message);
     std::fflush(stderr);

@@ -76,6 +76,7 @@ void go_headless() {
 
 void Et_AppInit(int argc, char **argv) {
     Tcl_FindExecutable(argv[0]);
+    Et_PlatformSystemEncoding();
     Et_Interp = Tcl_CreateInterp();
     to_interp_encoding(argc, argv);
     if (!Et_PlatformHasDisplay()) go_headless();

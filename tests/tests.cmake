@@ -3,6 +3,11 @@
 # run by tclsh with NORVANE_EXE set; those that need a display use the X
 # display named by NORVANE_XDISPLAY, which `make test` starts).
 
+if(WIN32)
+  include(tests/windows.cmake)
+  return()
+endif()
+
 # Host unit tests: every tests/host/*.cpp in one binary, with a small
 # store of its own.
 find_package(GTest REQUIRED)

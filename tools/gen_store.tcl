@@ -368,11 +368,18 @@ proc main {argv} {
             lappend entries [list $kind $name [read_text [dict get $overrides $name] utf-8]]
             continue
         }
-        lassign [split $src /] root
-        set pattern [file join [dict get $dirs $root] {*}[lrange [split $src /] 1 end]]
-        set matches [lsort [glob -nocomplain $pattern]]
+        # Sources separated by "|" are tried in turn: an installed library
+        # and a source tree keep some files in different places.
+        set matches {}
+        set patterns {}
+        foreach alt [split $src |] {
+            lassign [split $alt /] root
+            lappend patterns [file join [dict get $dirs $root] {*}[lrange [split $alt /] 1 end]]
+            set matches [lsort [glob -nocomplain [lindex $patterns end]]]
+            if {[llength $matches]} { break }
+        }
         if {![llength $matches]} {
-            puts stderr "gen_store: no library file for $name ($pattern)"
+            puts stderr "gen_store: no library file for $name ([join $patterns { or }])"
             exit 1
         }
         if {[string first * $name] < 0} {

@@ -15,8 +15,10 @@ TEST(PanicDeathTest, ShowsCaptionAndFormattedMessageThenExitsWithOne) {
 
 TEST(PanicDeathTest, CutsTheMessageAt1023Characters) {
     std::string longer = std::string(1000, 'x') + std::string(500, 'y');
-    EXPECT_EXIT(Et_Panic("%s", longer.c_str()), testing::ExitedWithCode(1),
-                "^Fatal Error in Wish\n(x{100}){10}y{23}\n$");
+    // Compared as a whole: GoogleTest's regular expressions on Windows
+    // have no repetition counts.
+    std::string shown = "Fatal Error in Wish\n" + longer.substr(0, 1023) + "\n";
+    EXPECT_EXIT(Et_Panic("%s", longer.c_str()), testing::ExitedWithCode(1), testing::Eq(shown));
 }
 
 } // namespace

@@ -44,7 +44,8 @@ win-deps:
 	fi
 
 configure: deps
-	cmake -S . -B $(BUILD) -DNORVANE_ASAN_DIR=$(abspath $(ASAN_BUILD))
+	cmake -S . -B $(BUILD) -DNORVANE_ASAN_DIR=$(abspath $(ASAN_BUILD)) \
+	  -DNORVANE_WIN_DIR=$(abspath $(WIN_BUILD))
 
 # Only the program and the host tests, for the sanitizer runs of make test.
 asan-build: deps

@@ -53,6 +53,11 @@ set(NORVANE_SUMMARY_DIR ${CMAKE_CURRENT_BINARY_DIR}/reliability)
 if(NOT NORVANE_ASAN_DIR)
   set(NORVANE_ASAN_DIR ${CMAKE_CURRENT_SOURCE_DIR}/build-asan)
 endif()
+# The Windows programs that e2e.windows runs under Wine (`make test` builds
+# them there first with `make windows`).
+if(NOT NORVANE_WIN_DIR)
+  set(NORVANE_WIN_DIR ${CMAKE_CURRENT_SOURCE_DIR}/build-win)
+endif()
 if("$ENV{NORVANE_LONG}" STREQUAL "1")
   set(NORVANE_E2E_TIMEOUT 7200)
 else()
@@ -65,7 +70,7 @@ foreach(t ${NORVANE_E2E_TESTS})
   add_test(NAME e2e.${n}
     COMMAND ${NORVANE_TCLSH} ${CMAKE_CURRENT_SOURCE_DIR}/tests/script/run.tcl ${t})
   set(env "NORVANE_EXE=$<TARGET_FILE:Norvane>" "NORVANE_PROBE_EXE=$<TARGET_FILE:norvane_probe>"
-    "NORVANE_SUMMARY_DIR=${NORVANE_SUMMARY_DIR}" "NORVANE_ASAN_DIR=${NORVANE_ASAN_DIR}")
+    "NORVANE_SUMMARY_DIR=${NORVANE_SUMMARY_DIR}" "NORVANE_ASAN_DIR=${NORVANE_ASAN_DIR}" "NORVANE_WIN_DIR=${NORVANE_WIN_DIR}")
   if(TARGET wm_delete)
     list(APPEND env "NORVANE_WM_DELETE=$<TARGET_FILE:wm_delete>")
   endif()

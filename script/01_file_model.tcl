@@ -512,13 +512,14 @@ proc keep_file_attributes {new old} {
 }
 
 # marked_read_only --
-#   Takes a path; returns 1 when the file's permission bits give nobody
-#   the right to write it (a file the user marked read-only, which the
-#   superuser could still write), else 0. Always 0 where files have no
-#   such bits (Windows marks a read-only file itself, and `file writable`
-#   sees that).
+#   Takes a path; returns 1 when the file is marked read-only: on Windows
+#   its read-only attribute, elsewhere permission bits that give nobody
+#   the right to write it (which the superuser could still write), else 0.
 proc marked_read_only {path} {
     global tcl_platform
+    if {$tcl_platform(platform) eq "windows"} {
+        return [expr {![catch {file attributes $path -readonly} ro] && $ro}]
+    }
     if {$tcl_platform(platform) ne "unix"
             || [catch {file attributes $path -permissions} perm]
             || [scan $perm %o mode] != 1} {

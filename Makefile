@@ -17,9 +17,11 @@ WIN_BUILD ?= build-win
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES = build-essential cmake tcl8.6-dev tk8.6-dev googletest libgtest-dev \
            xvfb xauth x11-utils xdotool imagemagick strace time
-WIN_PACKAGES = g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 dpkg-dev zip
+WIN_PACKAGES = g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 dpkg-dev zip unzip
 # Wine keeps its prefix under build-win/ and says nothing of its own.
-WINE_ENV = WINEPREFIX=$(abspath $(WIN_BUILD))/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
+# (No menu entries, and no offer to install Mono or Gecko.)
+WINE_ENV = WINEPREFIX=$(abspath $(WIN_BUILD))/wineprefix WINEDEBUG=-all \
+           WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 
 .PHONY: all deps win-deps configure build asan-build windows test demo bench asan clean
 

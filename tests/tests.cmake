@@ -79,8 +79,12 @@ endforeach()
 
 # The longest tests start first, so that the others fill the second core
 # meanwhile instead of waiting for them at the end.
-foreach(t e2e.kill e2e.fuzz)
+foreach(t e2e.kill e2e.fuzz e2e.windows)
   if(TEST ${t})
     set_tests_properties(${t} PROPERTIES COST 1000)
   endif()
 endforeach()
+# Wine starts slowly, the more so on a busy machine.
+if(TEST e2e.windows)
+  set_tests_properties(e2e.windows PROPERTIES TIMEOUT 900)
+endif()

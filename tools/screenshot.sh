@@ -16,7 +16,8 @@ if [ -e "$dir/Norvane.exe" ]; then
     # A prefix of its own: without a window manager, Wine draws the frame
     # and title bar only for windows it does not hand to one.
     export WINEPREFIX="$dir/wineprefix-screenshot" WINEDEBUG=-all
-    WINEDLLOVERRIDES=winemenubuilder.exe=d tools/windows/wineprefix.sh
+    export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+    tools/windows/wineprefix.sh
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     wineserver -w
     run=(env DISPLAY="$NORVANE_XDISPLAY" wine "$dir/Norvane.exe")

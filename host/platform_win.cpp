@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -25,80 +26,80 @@ bool is_console_program() {
 // byte of a double-byte code page takes its trail byte along.
 UINT code_page;
 
-// Copies the UTF-8 text of one character to dst when it fits; returns its
-// length, or 0 when dst has no room.
-int put_utf(const char *utf, int n, char *dst, int room) {
-    if (n > room) return 0;
-    for (int i = 0; i < n; ++i) dst[i] = utf[i];
+// One character's conversion: reads it from src (left bytes there; end
+// when no more will follow), writes its text to buf (8 bytes) and sets
+// *used to the bytes read. Returns the bytes written, or -1 when the
+// character is cut off at the end of src.
+using CharStep = int (*)(const char *src, int left, bool end, char *buf, int *used);
+
+// A Tcl conversion procedure's loop, one character at a time by step.
+int convert(CharStep step, const char *src, int srcLen, int flags, char *dst, int dstLen,
+            int *srcRead, int *dstWrote, int *dstChars) {
+    int in = 0, out = 0, chars = 0, result = TCL_OK;
+    while (in < srcLen) {
+        char buf[8];
+        int used = 0;
+        int n = step(src + in, srcLen - in, (flags & TCL_ENCODING_END) != 0, buf, &used);
+        if (n < 0) {
+            result = TCL_CONVERT_MULTIBYTE;
+            break;
+        }
+        if (n > dstLen - out) {
+            result = TCL_CONVERT_NOSPACE;
+            break;
+        }
+        std::memcpy(dst + out, buf, static_cast<std::size_t>(n));
+        in += used;
+        out += n;
+        ++chars;
+    }
+    *srcRead = in;
+    *dstWrote = out;
+    *dstChars = chars;
+    return result;
+}
+
+int acp_char_to_utf(const char *src, int left, bool end, char *buf, int *used) {
+    int len = IsDBCSLeadByteEx(code_page, static_cast<BYTE>(src[0])) ? 2 : 1;
+    if (len > left) {
+        if (!end) return -1;
+        len = 1;
+    }
+    WCHAR wide[2];
+    int nw = MultiByteToWideChar(code_page, 0, src, len, wide, 2);
+    if (nw <= 0) {
+        wide[0] = static_cast<unsigned char>(src[0]);
+        nw = 1;
+    }
+    int n = 0;
+    for (int i = 0; i < nw; ++i) n += Tcl_UniCharToUtf(wide[i], buf + n);
+    *used = len;
+    return n;
+}
+
+int utf_char_to_acp(const char *src, int left, bool end, char *buf, int *used) {
+    if (!end && !Tcl_UtfCharComplete(src, left)) return -1;
+    Tcl_UniChar ch = 0;
+    *used = Tcl_UtfToUniChar(src, &ch);
+    WCHAR wide = static_cast<WCHAR>(ch);
+    int n = WideCharToMultiByte(code_page, 0, &wide, 1, buf, 8, "?", nullptr);
+    if (n <= 0) {
+        buf[0] = '?';
+        n = 1;
+    }
     return n;
 }
 
 extern "C" int acp_to_utf(ClientData, const char *src, int srcLen, int flags,
                           Tcl_EncodingState *, char *dst, int dstLen, int *srcRead,
                           int *dstWrote, int *dstChars) {
-    int in = 0, out = 0, chars = 0, result = TCL_OK;
-    while (in < srcLen) {
-        int len = IsDBCSLeadByteEx(code_page, static_cast<BYTE>(src[in])) ? 2 : 1;
-        if (in + len > srcLen) {
-            if (!(flags & TCL_ENCODING_END)) {
-                result = TCL_CONVERT_MULTIBYTE;
-                break;
-            }
-            len = 1;
-        }
-        WCHAR wide[2];
-        int nw = MultiByteToWideChar(code_page, 0, src + in, len, wide, 2);
-        if (nw <= 0) {
-            wide[0] = static_cast<unsigned char>(src[in]);
-            nw = 1;
-        }
-        char utf[2 * TCL_UTF_MAX];
-        int nu = 0;
-        for (int i = 0; i < nw; ++i) nu += Tcl_UniCharToUtf(wide[i], utf + nu);
-        if (put_utf(utf, nu, dst + out, dstLen - out) == 0) {
-            result = TCL_CONVERT_NOSPACE;
-            break;
-        }
-        in += len;
-        out += nu;
-        ++chars;
-    }
-    *srcRead = in;
-    *dstWrote = out;
-    *dstChars = chars;
-    return result;
+    return convert(acp_char_to_utf, src, srcLen, flags, dst, dstLen, srcRead, dstWrote, dstChars);
 }
 
 extern "C" int utf_to_acp(ClientData, const char *src, int srcLen, int flags,
                           Tcl_EncodingState *, char *dst, int dstLen, int *srcRead,
                           int *dstWrote, int *dstChars) {
-    int in = 0, out = 0, chars = 0, result = TCL_OK;
-    while (in < srcLen) {
-        if (!(flags & TCL_ENCODING_END) && !Tcl_UtfCharComplete(src + in, srcLen - in)) {
-            result = TCL_CONVERT_MULTIBYTE;
-            break;
-        }
-        Tcl_UniChar ch = 0;
-        int len = Tcl_UtfToUniChar(src + in, &ch);
-        WCHAR wide = static_cast<WCHAR>(ch);
-        char bytes[4];
-        int nb = WideCharToMultiByte(code_page, 0, &wide, 1, bytes, sizeof bytes, "?", nullptr);
-        if (nb <= 0) {
-            bytes[0] = '?';
-            nb = 1;
-        }
-        if (put_utf(bytes, nb, dst + out, dstLen - out) == 0) {
-            result = TCL_CONVERT_NOSPACE;
-            break;
-        }
-        in += len;
-        out += nb;
-        ++chars;
-    }
-    *srcRead = in;
-    *dstWrote = out;
-    *dstChars = chars;
-    return result;
+    return convert(utf_char_to_acp, src, srcLen, flags, dst, dstLen, srcRead, dstWrote, dstChars);
 }
 
 } // namespace

@@ -13,6 +13,7 @@ endif()
 find_package(GTest REQUIRED)
 include(GoogleTest)
 file(GLOB NORVANE_HOST_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/host/*.cpp)
+list(FILTER NORVANE_HOST_TESTS EXCLUDE REGEX "_win\\.cpp$")
 add_executable(host_tests ${NORVANE_HOST_TESTS})
 target_link_libraries(host_tests PRIVATE norvane_host GTest::gtest GTest::gtest_main)
 gtest_discover_tests(host_tests TEST_PREFIX "host." DISCOVERY_TIMEOUT 60

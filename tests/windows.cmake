@@ -8,7 +8,8 @@ add_subdirectory(/usr/src/googletest ${CMAKE_CURRENT_BINARY_DIR}/googletest EXCL
 
 set(_th ${CMAKE_CURRENT_SOURCE_DIR}/tests/host)
 add_executable(host_tests ${_th}/test_cmdline.cpp ${_th}/test_format_eval.cpp
-  ${_th}/test_console.cpp ${_th}/test_panic.cpp ${_th}/test_platform.cpp)
+  ${_th}/test_console.cpp ${_th}/test_panic.cpp ${_th}/test_platform.cpp
+  ${_th}/test_platform_win.cpp)
 target_link_libraries(host_tests PRIVATE norvane_host gtest gtest_main)
 set_target_properties(host_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 

@@ -27,19 +27,20 @@ if [ -z "$uri" ] || [ -z "$suite" ]; then
     echo "tcltk.sh: no Debian mirror found in $sources" >&2
     exit 1
 fi
-cat > "$top/apt/sources.list" <<LIST
+cat > "$top/apt/debian.sources" <<LIST
 Types: deb-src
 URIs: $uri
 Suites: $suite
 Components: main
 Signed-By: $keyring
 LIST
-mv "$top/apt/sources.list" "$top/apt/debian.sources"
 apt_opts=(-o Dir::Etc::SourceList="$top/apt/debian.sources"
           -o Dir::Etc::SourceParts=/dev/null
           -o Dir::State::Lists="$top/apt/lists"
           -o Dir::Cache::archives="$top/apt"
-          -o DPkg::Lock::Timeout=900)
+          -o DPkg::Lock::Timeout=900
+          # The files go to a folder of ours, not one apt's own user may write.
+          -o APT::Sandbox::User=root)
 
 cd "$top/src"
 if ! ls tcl8.6_*.dsc tk8.6_*.dsc >/dev/null 2>&1; then

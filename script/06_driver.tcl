@@ -2,7 +2,10 @@
 # that applies one step to every record of the loaded file.
 
 # The target version: the version the last step writes, which needs no
-# conversion.
+# conversion. It is also the program's own version: the build takes the
+# version of the project and of the Debian package from this line, which
+# it reads as written here (one "set my_ver_xyz X.Y.Z" at the start of a
+# line).
 set my_ver_xyz 8.3.3
 
 # Application types that can no longer be converted.
@@ -197,7 +200,6 @@ proc init_run {} {
         set ::[lindex $row 0] 0
     }
     set verbose_option 1
-    set my_ver_xyz 8.3.3
     set window_title "Quorvis Norvane - Version $my_ver_xyz"
     set norvane_exit_status 0
     return

@@ -4,6 +4,7 @@
 #   make test       everything through ctest (starts its own Xvfb)
 #   make demo       convert copies of examples/ in a scratch folder
 #   make bench      conversion times, start-up time and peak memory
+#   make package    build/norvane_<version>_amd64.deb, checked with lintian
 #   make asan       build and test with -fsanitize=address,undefined in build-asan/
 #                   (make test builds only the program and the host tests
 #                   there, for its sanitizer runs)
@@ -13,9 +14,10 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES = build-essential cmake tcl8.6-dev tk8.6-dev googletest libgtest-dev \
-           xvfb xauth x11-utils xdotool imagemagick strace time
+           xvfb xauth x11-utils xdotool imagemagick strace time \
+           dpkg-dev lintian man-db
 
-.PHONY: all deps configure build asan-build test demo bench asan clean
+.PHONY: all deps configure build asan-build test demo bench asan package clean
 
 all: build
 
@@ -25,7 +27,8 @@ deps:
 	  dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
-	  apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
+	  apt-get -o DPkg::Lock::Timeout=900 update && \
+	  DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y $$missing; \
 	fi
 
 configure: deps
@@ -54,6 +57,14 @@ demo: build
 
 bench: build
 	tclsh bench/run.tcl $(BUILD)/Norvane $(BUILD)/bench
+
+# The Debian package (CPack), its contents, and what lintian says of it.
+package: build
+	rm -f $(BUILD)/norvane_*.deb
+	cd $(BUILD) && cpack -G DEB
+	dpkg-deb --info $(BUILD)/norvane_*.deb
+	dpkg-deb --contents $(BUILD)/norvane_*.deb
+	lintian --fail-on error $(BUILD)/norvane_*.deb
 
 asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DNORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug

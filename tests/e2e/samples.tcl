@@ -1,20 +1,12 @@
 # Helpers for the tests that convert the sample files (examples/) and
-# compare the results with examples/expected/. Source it after e2e.tcl.
+# compare the results with examples/expected/. Source it after e2e.tcl;
+# it sources apps.tcl (file_bytes).
 #
-#   read_bytes path          -> the file's content as bytes
 #   copy_samples dir         -> copies examples/*.app into dir
 #   folder_diff dir want     -> the names that differ between two folders
 
+source [file join [file dirname [info script]] apps.tcl]
 set ::samples_dir [file normalize [file join [file dirname [info script]] .. .. examples]]
-
-# read_bytes --
-#   Takes a file name; returns its content as bytes.
-proc read_bytes {path} {
-    set f [open $path rb]
-    set data [read $f]
-    close $f
-    return $data
-}
 
 # copy_samples --
 #   Takes a folder; copies the sample files into it. Returns nothing.
@@ -38,7 +30,7 @@ proc folder_diff {dir want} {
         }
         if {$name ni $have} {
             lappend out -$name
-        } elseif {[read_bytes [file join $dir $name]] ne [read_bytes [file join $want $name]]} {
+        } elseif {[file_bytes [file join $dir $name]] ne [file_bytes [file join $want $name]]} {
             lappend out $name
         }
     }

@@ -16,6 +16,7 @@ proc norvane_replace {from to} {
 
 proc norvane_lock {path} {
     global norvane_test_locks
+    set path [file normalize $path]
     if {[info exists norvane_test_locks($path)]} {
         return ""
     }

@@ -8,6 +8,7 @@
 
 #include <tcl.h>
 
+#include <cerrno>
 #include <map>
 #include <memory>
 #include <string>

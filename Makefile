@@ -4,6 +4,7 @@
 #   make test       everything through ctest (starts its own Xvfb)
 #   make demo       convert copies of examples/ in a scratch folder
 #   make bench      conversion times, start-up time and peak memory
+#   make package    build/norvane_<version>_amd64.deb, checked with lintian
 #   make asan       build and test with -fsanitize=address,undefined in build-asan/
 #                   (make test builds only the program and the host tests
 #                   there, for its sanitizer runs)
@@ -16,34 +17,36 @@ ASAN_BUILD ?= build-asan
 WIN_BUILD ?= build-win
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES = build-essential cmake tcl8.6-dev tk8.6-dev googletest libgtest-dev \
-           xvfb xauth x11-utils xdotool imagemagick strace time
-WIN_PACKAGES = g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 dpkg-dev zip unzip
+           xvfb xauth x11-utils xdotool imagemagick strace time \
+           dpkg-dev lintian man-db
+WIN_PACKAGES = g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 zip unzip
 # Wine keeps its prefix under build-win/ and says nothing of its own.
 # (No menu entries, and no offer to install Mono or Gecko.)
 WINE_ENV = WINEPREFIX=$(abspath $(WIN_BUILD))/wineprefix WINEDEBUG=-all \
            WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 
-.PHONY: all deps win-deps configure build asan-build windows test demo bench asan clean
+.PHONY: all deps win-deps configure build asan-build windows test demo bench asan package clean
 
 all: build
 
-# Installs the Debian packages that are missing (none: no network used).
-deps:
-	@missing=""; for p in $(PACKAGES); do \
+# Installs the Debian packages of the list given that are missing (none:
+# no network used).
+define install_missing
+	@missing=""; for p in $(1); do \
 	  dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
-	  apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
+	  apt-get -o DPkg::Lock::Timeout=900 update && \
+	  DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y $$missing; \
 	fi
+endef
 
+deps:
+	$(call install_missing,$(PACKAGES))
+
+# What the Windows programs and their tests need besides.
 win-deps:
-	@missing=""; for p in $(WIN_PACKAGES); do \
-	  dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing:$$missing"; \
-	  apt-get -o DPkg::Lock::Timeout=900 update && DEBIAN_FRONTEND=noninteractive \
-	    apt-get -o DPkg::Lock::Timeout=900 install -y $$missing; \
-	fi
+	$(call install_missing,$(WIN_PACKAGES))
 
 configure: deps
 	cmake -S . -B $(BUILD) -DNORVANE_ASAN_DIR=$(abspath $(ASAN_BUILD)) \
@@ -82,6 +85,14 @@ demo: build
 
 bench: build
 	tclsh bench/run.tcl $(BUILD)/Norvane $(BUILD)/bench
+
+# The Debian package (CPack), its contents, and what lintian says of it.
+package: build
+	rm -f $(BUILD)/norvane_*.deb
+	cd $(BUILD) && cpack -G DEB
+	dpkg-deb --info $(BUILD)/norvane_*.deb
+	dpkg-deb --contents $(BUILD)/norvane_*.deb
+	lintian --fail-on error $(BUILD)/norvane_*.deb
 
 asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DNORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug

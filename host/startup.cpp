@@ -3,6 +3,7 @@
 
 #include "cmdline.h"
 #include "console.h"
+#include "file_commands.h"
 #include "format_eval.h"
 #include "interp.h"
 #include "library.h"
@@ -106,6 +107,7 @@ void Et_AppInit(int argc, char **argv) {
         Et_MainWindow = Tk_MainWindow(Et_Interp);
         Et_Display = Et_MainWindow ? Tk_Display(Et_MainWindow) : nullptr;
     }
+    Et_FileCommandsInit();
 
     const char *const *l = kCmdDirLines;
     Et_FormatEval("et80win", 727, "sssssssssss",

@@ -528,42 +528,164 @@ proc marked_read_only {path} {
     expr {($mode & 0o222) == 0}
 }
 
-# The suffix of a temporary file's name, and the longest name (in bytes)
-# a folder entry may have.
-set temp_suffix .norvane-tmp
+# The hidden files that belong to a file while it is replaced, by kind:
+# its new text, a copy of the original on its way to being the backup,
+# and the lock file of the run converting it. And the longest name (in
+# bytes) a folder entry may have.
+set side_suffixes {tmp .norvane-tmp copy .norvane-copy lock .norvane-lock}
 set name_max 255
 
 # temp_path --
-#   Takes the path of a file about to be replaced; returns the path of the
-#   temporary file its new text goes to: in the same folder, named "."
-#   followed by the file's name and ".norvane-tmp" (the name cut short
-#   when the whole would not fit in a folder entry). So it is hidden, never
-#   matches "*.app", and belongs to that one file: a temporary file left
-#   by a run that was killed is found and replaced by the next write of
-#   the same file.
-proc temp_path {target} {
-    global temp_suffix name_max
+#   Takes the path of a file about to be replaced and optionally a kind of
+#   side_suffixes ("tmp" by default); returns the path of that hidden file
+#   of it: in the same folder, named "." followed by the file's name and
+#   the kind's suffix (the name cut short, the same for every kind, when
+#   the whole would not fit in a folder entry). So it is hidden, never
+#   matches "*.app", and belongs to that one file: what a run that was
+#   killed left is found by the next conversion of the same file.
+proc temp_path {target {kind tmp}} {
+    global side_suffixes name_max
+    set longest [tcl::mathfunc::max {*}[lmap {k suffix} $side_suffixes {string length $suffix}]]
     set tail [file tail $target]
-    set room [expr {$name_max - 1 - [string length $temp_suffix]}]
+    set room [expr {$name_max - 1 - $longest}]
     while {[string length [encoding convertto [encoding system] $tail]] > $room} {
         set tail [string range $tail 0 end-1]
     }
-    file join [file dirname $target] .$tail$temp_suffix
+    file join [file dirname $target] .$tail[dict get $side_suffixes $kind]
+}
+
+# lock_file --
+#   Takes a file name as given; takes this run's lock on the file (the
+#   host's norvane_lock on its lock file, see temp_path), which the run
+#   holds while it converts the file, and removes what a killed run left
+#   beside it: its temporary file and a copy on its way to a backup (no
+#   live run is writing them: it would hold the lock). Returns the lock's
+#   token, or "" when no lock file can be made beside the file (a folder
+#   that cannot be written, where writing the file fails as well; the
+#   run then removes nothing and creates its temporary file only when
+#   none is there). Raises an error with the code {NORVANE BUSY} when
+#   another run holds the lock.
+proc lock_file {name} {
+    set target [link_target [safe_path $name]]
+    if {[catch {norvane_lock [temp_path $target lock]} token]} {
+        return ""
+    }
+    if {$token eq ""} {
+        return -code error -errorcode {NORVANE BUSY} \
+            "$name is being converted by another run"
+    }
+    foreach kind {tmp copy} {
+        set stale [temp_path $target $kind]
+        if {![catch {file type $stale}]} {
+            # What cannot be removed (a folder in the way) fails the
+            # write later, with its reason.
+            catch {file delete -- $stale}
+        }
+    }
+    return $token
+}
+
+# unlock_file --
+#   Takes a token of lock_file ("" for none); releases the lock and
+#   removes its lock file. Returns nothing.
+proc unlock_file {token} {
+    if {$token ne ""} {
+        norvane_unlock $token
+    }
+    return
+}
+
+# copy_original --
+#   Takes the path of a file; copies its bytes to its hidden copy (see
+#   temp_path), created afresh, gives the copy the file's permission bits
+#   and modification time, and flushes it to the disk. Returns the copy's
+#   path; on an error no copy is left.
+proc copy_original {target} {
+    set copy [temp_path $target copy]
+    set in ""
+    set out ""
+    set made 0
+    try {
+        set in [open $target {RDONLY BINARY}]
+        set out [open $copy {WRONLY CREAT EXCL BINARY} 0600]
+        set made 1
+        fcopy $in $out
+        keep_file_attributes $copy $target
+        norvane_sync $out
+        close $out
+        set out ""
+        file mtime $copy [file mtime $target]
+    } on error {msg opts} {
+        if {$out ne ""} {
+            catch {close $out}
+        }
+        if {$made} {
+            catch {file delete -- $copy}
+        }
+        return -options [dict remove $opts -level] $msg
+    } finally {
+        if {$in ne ""} {
+            close $in
+        }
+    }
+    return $copy
+}
+
+# keep_original --
+#   Takes the path of a file about to be replaced; keeps the file as it
+#   is under the first free name of NAME.bak, NAME.bak.1, NAME.bak.2 ...
+#   beside it, never over an existing name: a hard link to the file
+#   itself (nothing copied, times kept) where the file system makes one,
+#   else a flushed copy (see copy_original) renamed there. Either way the
+#   backup name appears at once and complete. Returns the suffix of the
+#   name taken (".bak", ".bak.1", ...).
+proc keep_original {target} {
+    set copy ""
+    for {set i 0} {1} {incr i} {
+        set suffix [expr {$i == 0 ? ".bak" : ".bak.$i"}]
+        set bak $target$suffix
+        if {![catch {file type $bak}]} {
+            continue
+        }
+        if {$copy eq ""} {
+            if {![catch {file link -hard $bak $target} msg opts]} {
+                return $suffix
+            }
+            if {[lindex [dict get $opts -errorcode] 1] eq "EEXIST"} {
+                continue
+            }
+            set copy [copy_original $target]
+        }
+        if {![catch {file rename -- $copy $bak} msg opts]} {
+            return $suffix
+        }
+        if {[catch {file type $bak}]} {
+            catch {file delete -- $copy}
+            return -options [dict remove $opts -level] $msg
+        }
+    }
 }
 
 # replace_file --
-#   Takes a file name as given and a command prefix that writes the bytes
-#   to store to the channel appended to it; has them written to the file's
-#   temporary file (see temp_path; a stale one is removed first, and the
-#   new one is created afresh, readable by its owner only, never through
-#   a link) and renames it over the file (the target of a symbolic link),
-#   so the file is either fully replaced or left as it was. A file whose
-#   permission bits forbid writing is left alone. Raises an error with a
-#   clear message and the error code {NORVANE WRITE} when the write fails;
+#   Takes a file name as given, a command prefix that writes the bytes to
+#   store to the channel appended to it, and whether to keep the original
+#   (0 by default). Has the bytes written to the file's temporary file
+#   (see temp_path; created afresh, never when one is there, readable by
+#   its owner only, never through a link), gives it the file's permission
+#   bits, flushes it to the disk, keeps the original when asked (see
+#   keep_original) and puts it in place of the file (the target of a
+#   symbolic link) in one step; then flushes the folder. So the file is
+#   either fully replaced or left as it was, and once replaced stays so
+#   through a power cut. A file whose permission bits forbid writing is
+#   left alone. Returns the name of the backup as it is to be shown (the
+#   name given, or the link's target, and the suffix), "" when none was
+#   kept. Raises an error with a clear message and the error code
+#   {NORVANE WRITE} when the write fails, in which case no backup is left;
 #   an error of the writer itself (a record that cannot be written)
 #   reaches the caller as it was raised, the file left as it was too.
-proc replace_file {name writer} {
-    set target [link_target [safe_path $name]]
+proc replace_file {name writer {keep 0}} {
+    set path [safe_path $name]
+    set target [link_target $path]
     if {[marked_read_only $target]} {
         return -code error -errorcode {NORVANE WRITE} \
             "$name is read-only and was not converted"
@@ -571,25 +693,30 @@ proc replace_file {name writer} {
     set tmp [temp_path $target]
     set made 0
     set ch ""
+    set kept ""
     if {[catch {
-        if {![catch {file type $tmp}]} {
-            file delete -- $tmp
-        }
         set ch [open $tmp {WRONLY CREAT EXCL BINARY} 0600]
         set made 1
         fconfigure $ch -translation binary -eofchar {} -buffersize 65536
         {*}$writer $ch
+        keep_file_attributes $tmp $target
+        norvane_sync $ch
         set c $ch
         set ch ""
         close $c
-        keep_file_attributes $tmp $target
-        file rename -force -- $tmp $target
+        if {$keep} {
+            set kept [keep_original $target]
+        }
+        norvane_replace $tmp $target
     } msg opts]} {
         if {$ch ne ""} {
             catch {close $ch}
         }
         if {$made} {
             catch {file delete -- $tmp}
+        }
+        if {$kept ne ""} {
+            catch {file delete -- $target$kept}
         }
         if {[lrange [dict get $opts -errorcode] 0 1] eq {NORVANE RECORD}} {
             return -options [dict remove $opts -level] $msg
@@ -598,14 +725,21 @@ proc replace_file {name writer} {
         return -code error -errorcode {NORVANE WRITE} \
             "$name could not be written: $reason"
     }
-    return
+    # The file is in place whatever this gives; it makes the new name
+    # last through a power cut.
+    catch {norvane_sync_folder [file dirname $target]}
+    if {$kept eq ""} {
+        return ""
+    }
+    return [expr {$target eq $path ? $name : $target}]$kept
 }
 
 # write_app --
-#   Takes a file name as given and writes the table over that file, a
-#   chunk of lines at a time. Returns nothing; raises an error when the
-#   file could not be written, in which case the file is unchanged.
-proc write_app {name} {
-    replace_file $name write_lines
-    return
+#   Takes a file name as given and whether to keep the original (0 by
+#   default), and writes the table over that file, a chunk of lines at a
+#   time (see replace_file). Returns the name of the backup kept, or "".
+#   Raises an error when the file could not be written, in which case the
+#   file is unchanged and no backup is kept.
+proc write_app {name {keep 0}} {
+    replace_file $name write_lines $keep
 }

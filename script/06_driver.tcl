@@ -2,7 +2,10 @@
 # that applies one step to every record of the loaded file.
 
 # The target version: the version the last step writes, which needs no
-# conversion.
+# conversion. It is also the program's own version: the build takes the
+# version of the project and of the Debian package from this line, which
+# it reads as written here (one "set my_ver_xyz X.Y.Z" at the start of a
+# line).
 set my_ver_xyz 8.3.3
 
 # Application types that can no longer be converted.
@@ -23,7 +26,27 @@ set run_counters {
         "$n files could not be converted"}
     {num_files_didnt_need "1 file did not need conversion"
         "$n files did not need conversion"}
-    {num_files_converted "1 file was converted" "$n files were converted"}
+    {num_files_converted}
+}
+
+# What a real run (0) and a check-only run (1) say of the files converted:
+# the file's result ("Created version", "Updated version", followed by
+# the version), and the summary line for one file, for more and for none.
+set converted_texts {
+    0 {create "Created version " update "Updated version "
+       summary {"1 file was converted" "$n files were converted" "No files were converted"}}
+    1 {create "Would create version " update "Would update version "
+       summary {"1 file would be converted" "$n files would be converted"
+                "No files would be converted"}}
+}
+
+# The options that set a flag, by the word they contain, each with the
+# flag it sets to 1 (all start at 0 but verbose_option; "logfile" opens
+# the log).
+set flag_options {
+    verbose verbose_option
+    check check_option
+    backup backup_option
 }
 
 # The counters of files that failed: any of them above 0 makes the run's
@@ -189,7 +212,7 @@ proc run_steps {vers} {
 #   the counters to 0. Returns nothing.
 proc init_run {} {
     global run_counters output_msg_cnt HUGE_FLOAT verbose_option \
-        my_ver_xyz window_title norvane_exit_status
+        check_option backup_option my_ver_xyz window_title norvane_exit_status
     array unset ::output_msg
     set output_msg_cnt 0
     set HUGE_FLOAT d1.7976931348623157e+308
@@ -197,7 +220,8 @@ proc init_run {} {
         set ::[lindex $row 0] 0
     }
     set verbose_option 1
-    set my_ver_xyz 8.3.3
+    set check_option 0
+    set backup_option 0
     set window_title "Quorvis Norvane - Version $my_ver_xyz"
     set norvane_exit_status 0
     return
@@ -245,17 +269,20 @@ proc expand_pattern {pattern} {
 # parse_args --
 #   Takes the argument list and the greeting; handles the options (all
 #   leading "-" removed, letter case ignored: "logfile" opens the log,
-#   "verbose" sets verbose_option, "debug" and anything else are passed
-#   over) and returns the file names: plain names as given and the
-#   matches of patterns. Adds 1 to num_files for each name.
+#   "verbose", "check" and "backup" set their flags of flag_options,
+#   "debug" and anything else are passed over) and returns the file
+#   names: plain names as given and the matches of patterns. Adds 1 to
+#   num_files for each name.
 proc parse_args {argv greeting} {
-    global num_files verbose_option
+    global num_files flag_options
     set names {}
     foreach arg $argv {
         if {[string index $arg 0] eq "-"} {
             set word [string tolower [string trimleft $arg -]]
-            if {[string first verbose $word] >= 0} {
-                set verbose_option 1
+            foreach {part flag} $flag_options {
+                if {[string first $part $word] >= 0} {
+                    set ::$flag 1
+                }
             }
             if {[string first logfile $word] >= 0} {
                 output_str "Messages logged in file Norvane.log\n"
@@ -293,13 +320,17 @@ proc start_step {ver} {
 
 # process_file --
 #   Takes one file name; reads the file, checks its type and version,
-#   runs every step from the file's version on and writes the file back.
-#   The outcome is counted and shown or queued. Returns nothing; an error
-#   raised on the way leaves the file unwritten and reaches the caller.
+#   runs every step from the file's version on and writes the file back
+#   (keeping the original when backup_option asks for it). In check mode
+#   (check_option) the file goes through the same, the checks before
+#   writing included, and nothing is written. The outcome is counted and
+#   shown or queued. Returns nothing; an error raised on the way leaves
+#   the file unwritten and reaches the caller.
 proc process_file {name} {
     global app app_type orig_ver_xyz my_ver_xyz verlist obsolete_app_types \
         num_files_cant_read num_files_cant_conv num_files_didnt_need \
-        num_files_unrec_ver num_files_converted
+        num_files_unrec_ver num_files_converted check_option backup_option \
+        converted_texts
     array unset app
     if {[read_app $name] ne "READ_APP_DONE"} {
         incr num_files_cant_read
@@ -362,12 +393,39 @@ proc process_file {name} {
         return -code error -errorcode {NORVANE CHECK} \
             "the converted file would read as version $new_ver of type $new_type"
     }
-    write_app $name
-    incr num_files_converted
-    if {[compare_versions $new_ver $orig_ver_xyz] == 0} {
-        append_user_msg "Updated version $new_ver"
+    set kept ""
+    if {$check_option} {
+        # Every record rendered as it would be written, and dropped.
+        render_app
     } else {
-        append_user_msg "Created version $new_ver"
+        set kept [write_app $name $backup_option]
+    }
+    incr num_files_converted
+    set texts [dict get $converted_texts $check_option]
+    set result [expr {[compare_versions $new_ver $orig_ver_xyz] == 0 ? "update" : "create"}]
+    append_user_msg [dict get $texts $result]$new_ver
+    if {$kept ne ""} {
+        append_user_msg "Original kept as $kept"
+    }
+    return
+}
+
+# convert_locked --
+#   Takes one file name; converts it with process_file while holding
+#   this run's lock on the file (see lock_file), so that no other run
+#   converts it meanwhile. A check-only run writes nothing and takes no
+#   lock. Returns nothing; errors reach the caller, the lock released.
+proc convert_locked {name} {
+    global check_option
+    if {$check_option} {
+        process_file $name
+        return
+    }
+    set lock [lock_file $name]
+    try {
+        process_file $name
+    } finally {
+        unlock_file $lock
     }
     return
 }
@@ -399,12 +457,13 @@ proc check_and_process {file} {
         return
     }
     output_str "\nProcessing file $file "
-    if {[catch {process_file $file} msg opts]} {
+    if {[catch {convert_locked $file} msg opts]} {
         # A version mismatch has queued its message already; a failed
-        # write says what it is about itself.
+        # write, and a file another run is converting, say what they are
+        # about themselves.
         switch -- [dict get $opts -errorcode] {
             {NORVANE REPORTED} {}
-            {NORVANE WRITE} {
+            {NORVANE WRITE} - {NORVANE BUSY} {
                 append_user_msg $msg
             }
             default {
@@ -421,15 +480,19 @@ proc check_and_process {file} {
 #   Takes the argument count and list; greets the user, reads the options
 #   and file names, converts every file and shows the summary. Leaves the
 #   run's exit status in norvane_exit_status: 0 when no named file
-#   failed, 1 when some did, 2 when no files were given. Returns nothing.
+#   failed, 1 when some did, 2 when no files were given, and in check
+#   mode 3 when none failed and some would be converted. Returns nothing.
 proc main {argc argv} {
-    global my_ver_xyz num_files run_counters failure_counters \
-        norvane_exit_status
+    global my_ver_xyz num_files num_files_converted run_counters failure_counters \
+        norvane_exit_status check_option converted_texts
     init_run
     create_window
     set greeting "Quorvis Application File Conversion Program - Version $my_ver_xyz\n"
     output_str $greeting
     set names [parse_args $argv $greeting]
+    if {$check_option} {
+        output_str "Checking only: no file will be changed"
+    }
     if {$num_files == 0} {
         output_str "No files specified\n"
         show_usage
@@ -441,19 +504,27 @@ proc main {argc argv} {
         check_and_process $file
     }
     append_user_msg "\n[string repeat = 39]"
-    # The converted line comes last in the table; without conversions it
-    # gives way to "No files were converted".
+    # The converted line comes last in the table, with the texts of the
+    # run's kind; without conversions it says so.
     foreach row $run_counters {
         lassign $row counter one more
         set n [set ::$counter]
-        if {$counter eq "num_files_converted" && $n == 0} {
-            append_user_msg "No files were converted"
-        } elseif {$counter eq "num_files" || $n > 0} {
+        if {$counter eq "num_files_converted"} {
+            lassign [dict get $converted_texts $check_option summary] one more none
+            if {$n == 0} {
+                append_user_msg $none
+                continue
+            }
+        }
+        if {$counter eq "num_files" || $n > 0} {
             append_user_msg [summary_line $n $one $more]
         }
     }
     append_user_msg [string repeat = 39]
     output_user_msg
+    if {$check_option && $num_files_converted > 0} {
+        set norvane_exit_status 3
+    }
     foreach counter $failure_counters {
         if {[set ::$counter] > 0} {
             set norvane_exit_status 1

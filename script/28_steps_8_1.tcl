@@ -49,6 +49,8 @@ proc fixapp8.3.2 {list} {
 #   3. Raise my_ver_xyz to the version the new step writes: a file at
 #      my_ver_xyz needs no conversion and would never reach the step, and
 #      the last registered step must always write exactly my_ver_xyz.
+#      The program and its Debian package take that version; add an entry
+#      for it at the top of packaging/changelog.
 proc fixappX.Y {list} {
     upvar 1 $list l
     switch -exact -- [rec_type $l] {

@@ -7,3 +7,4 @@ foreach f [lrange $norvane_script_files 0 end-1] {
     source -encoding iso8859-1 $f
 }
 unset -nocomplain f
+source [file join [file dirname [info script]] host_commands.tcl]

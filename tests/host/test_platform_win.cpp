@@ -11,20 +11,23 @@
 
 namespace {
 
+// The text of a dynamic string filled by conversion, which is then freed.
+std::string take(Tcl_DString *ds) {
+    std::string s(Tcl_DStringValue(ds), static_cast<std::size_t>(Tcl_DStringLength(ds)));
+    Tcl_DStringFree(ds);
+    return s;
+}
+
 std::string to_utf(const char *bytes) {
     Tcl_DString ds;
     Tcl_ExternalToUtfDString(nullptr, bytes, -1, &ds);
-    std::string s(Tcl_DStringValue(&ds), static_cast<std::size_t>(Tcl_DStringLength(&ds)));
-    Tcl_DStringFree(&ds);
-    return s;
+    return take(&ds);
 }
 
 std::string from_utf(const char *utf) {
     Tcl_DString ds;
     Tcl_UtfToExternalDString(nullptr, utf, -1, &ds);
-    std::string s(Tcl_DStringValue(&ds), static_cast<std::size_t>(Tcl_DStringLength(&ds)));
-    Tcl_DStringFree(&ds);
-    return s;
+    return take(&ds);
 }
 
 class CodePage : public ::testing::Test {

@@ -68,8 +68,14 @@ endif()
 file(GLOB NORVANE_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/e2e/*.test)
 foreach(t ${NORVANE_E2E_TESTS})
   get_filename_component(n ${t} NAME_WE)
+  # The Wine windows get an X display of their own, so that no other test
+  # takes one of them for its program's window, nor the other way round.
+  set(display)
+  if(n STREQUAL "windows")
+    set(display ${CMAKE_CURRENT_SOURCE_DIR}/tests/e2e/with_xvfb.sh)
+  endif()
   add_test(NAME e2e.${n}
-    COMMAND ${NORVANE_TCLSH} ${CMAKE_CURRENT_SOURCE_DIR}/tests/script/run.tcl ${t})
+    COMMAND ${display} ${NORVANE_TCLSH} ${CMAKE_CURRENT_SOURCE_DIR}/tests/script/run.tcl ${t})
   set(env "NORVANE_EXE=$<TARGET_FILE:Norvane>" "NORVANE_PROBE_EXE=$<TARGET_FILE:norvane_probe>"
     "NORVANE_SUMMARY_DIR=${NORVANE_SUMMARY_DIR}" "NORVANE_ASAN_DIR=${NORVANE_ASAN_DIR}" "NORVANE_WIN_DIR=${NORVANE_WIN_DIR}")
   if(TARGET wm_delete)

@@ -300,62 +300,23 @@ proc ref_before_reports {tok} {
     return [expr {$r == $r0 ? $tok : "@$r"}]
 }
 
-register_step 7.11.0 {#CharString #BoolVwCfg #QDasReportVwCfg #D3SModelPlotVwCfg #AppVwCfg} \
-    {#CharString P_AUTO_SAVE_PROC_DATA}
-register_pass_start 7.11.0 open_reports_ahead
-# fixapp7.11.0 --
-#   Takes the name of a record variable; upgrades the record from 7.11 to
-#   7.12.0. Returns nothing.
-proc fixapp7.11.0 {list} {
-    upvar 1 $list l
-    global cur_index d3s_insert_7_11 d3s_append_7_11
-    switch -exact -- [rec_type $l] {
-        "#CharString" {
-            if {[rec_tok $l 2] eq "i21" &&
-                    [string first P_AUTO_SAVE_PROC_DATA [rec_tok $l 3]] >= 0} {
-                convert_auto_save_control $cur_index
-            }
-        }
-        "#BoolVwCfg" {
-            convert_bool_view l
-        }
-        "#QDasReportVwCfg" {
-            if {[rec_len $l] == 66} {
-                split_report_view l $cur_index
-            }
-        }
-        "#D3SModelPlotVwCfg" {
-            if {[rec_len $l] == 60} {
-                tok_insert l 50 {*}$d3s_insert_7_11
-                tok_append l {*}$d3s_append_7_11
-            }
-        }
-        "#AppVwCfg" {
-            if {[rec_len $l] == 56} {
-                tok_append l i0 i0
-            }
-            FixVersion l 7 11 7 12 0
-        }
-    }
-    return
+# Step 7.11.0: the auto-save and logging switches become selections, report
+# views are split, the 3D model plot view and the header are extended.
+upgrade_step 7.11.0 7.12.0 {
+    #CharString        {nonlocal holds P_AUTO_SAVE_PROC_DATA
+                        when {[rec_tok $l 2] eq "i21" &&
+                              [string first P_AUTO_SAVE_PROC_DATA [rec_tok $l 3]] >= 0}
+                        code {convert_auto_save_control $cur_index}}
+    #BoolVwCfg         {nonlocal call convert_bool_view}
+    #QDasReportVwCfg   {nonlocal len == 66 code {split_report_view l $cur_index}}
+    #D3SModelPlotVwCfg {len == 60 insert 50 $d3s_insert_7_11 ; append $d3s_append_7_11}
+    #AppVwCfg          {also len == 56 append i0 i0}
+    #AppVwCfg          {also version}
+} {prepare open_reports_ahead}
+
+# Step 7.12.0: numeric controls get three new fields.
+upgrade_step 7.12.0 7.14.0 {
+    #NumPC             {append i1 i0 i0}
 }
 
-register_step 7.12.0 {#NumPC #AppVwCfg}
-register_local 7.12.0
-# fixapp7.12.0 --
-#   Takes the name of a record variable; upgrades the record from 7.12 to
-#   7.14.0. Returns nothing.
-proc fixapp7.12.0 {list} {
-    upvar 1 $list l
-    switch -exact -- [rec_type $l] {
-        "#NumPC" {
-            tok_append l i1 i0 i0
-        }
-        "#AppVwCfg" {
-            FixVersion l 7 12 7 14 0
-        }
-    }
-    return
-}
-
-header_step 7.14.0 {7 14} {7 15 0}
+upgrade_step 7.14.0 7.15.0 {}

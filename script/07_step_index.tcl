@@ -199,32 +199,6 @@ proc index_refs_known {} {
     return
 }
 
-# lines_of_type --
-#   Takes a record type; returns in ascending order the lines of the table
-#   that may hold a record of that type: while the index is kept, the
-#   lines indexed with the type and those written since; else every line.
-proc lines_of_type {type} {
-    global app rec_index rec_types rec_dirty
-    if {![index_is_current]} {
-        set lines {}
-        for {set i 0} {$i < $app(cnt)} {incr i} {
-            lappend lines $i
-        }
-        return $lines
-    }
-    set lines $rec_dirty
-    foreach n [index_list rec_index $type] {
-        if {[lindex $rec_types $n] eq $type} {
-            lappend lines $n
-        }
-    }
-    # Lines added at the end since the index last looked.
-    for {set i [llength $rec_types]} {$i < $app(cnt)} {incr i} {
-        lappend lines $i
-    }
-    lsort -integer -unique $lines
-}
-
 # index_list --
 #   Takes the name of an array of line lists kept with the index
 #   (rec_index or rec_textlines) and a key; returns the key's lines, moved

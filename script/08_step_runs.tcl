@@ -42,7 +42,7 @@ proc run_plan {vers type} {
 proc run_header_lines {count} {
     global app
     set lines {}
-    foreach n [concat 1 [lines_of_type #AppVwCfg]] {
+    foreach n [concat 1 [records_of_type #AppVwCfg]] {
         if {$n >= 1 && $n < $count && [info exists app(l,$n)]} {
             lappend lines $n
         }

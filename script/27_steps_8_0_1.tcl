@@ -21,6 +21,16 @@ set glint_view_paths_8_0_2 {
     "APP/A_SYS_ERR/A_GLINT_FRAME_SUB "
 }
 
+# fc_circle_view --
+#   Takes the name of an "#FcPlotVwCfg" record variable; makes it an
+#   "#FcCircleVwCfg" with one more token. Returns nothing.
+proc fc_circle_view {list} {
+    upvar 1 $list l
+    tok_replace l 1 1 #FcCircleVwCfg
+    tok_append l i0
+    return
+}
+
 # convert_child_plots --
 #   Takes the line n of the string naming the intensity PSD window. Every
 #   "#FcPlotVwCfg" listed in the array of the window's collection (line
@@ -49,9 +59,7 @@ proc convert_child_plots {n} {
                 "Damaged record: array slot \"$tok\" is not a line reference"
         }
         if {$r > 0 && [rec_type $app(l,[ref_line $tok])] eq "#FcPlotVwCfg"} {
-            tok_replace app(l,$r) 1 1 #FcCircleVwCfg
-            tok_append app(l,$r) i0
-            index_note $r
+            edit_record $r fc_circle_view
         }
     }
     return
@@ -95,7 +103,7 @@ proc remove_control {n} {
     keep_type_record $n [expr {$n + 2}]
     remove_lines $n [expr {$n + 2}]
     set v -1
-    foreach i [lines_of_type #ActVwCfg] {
+    foreach i [records_of_type #ActVwCfg] {
         # (A copy is searched: searching the record itself would keep a
         # wide-character copy of its text beside it.)
         if {[info exists app(l,$i)] &&

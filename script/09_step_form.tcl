@@ -301,15 +301,23 @@ proc upgrade_step {ver writes rules {options {}}} {
             register_pass_start $ver [dict get $options prepare]
         }
     }
-    set body {
-        upvar 1 $list l
-        global cur_index app_type orig_ver_xyz rename_tables HUGE_FLOAT
-        set type [rec_type $l]
-    }
+    set code ""
     foreach chain $chains {
-        append body [step_chain_code $chain]
+        append code [step_chain_code $chain]
     }
-    append body "return\n"
+    # Only the globals the rules name are linked: the procedure runs for
+    # most records.
+    set globals {}
+    foreach name {cur_index app_type orig_ver_xyz rename_tables HUGE_FLOAT} {
+        if {[string first $name $code] >= 0} {
+            lappend globals $name
+        }
+    }
+    set body "upvar 1 \$list l\n"
+    if {[llength $globals]} {
+        append body "global $globals\n"
+    }
+    append body "set type \[rec_type \$l\]\n" $code "return\n"
     proc fixapp$ver {list} $body
     return
 }

@@ -13,17 +13,6 @@
 # String records (app(q,<n>) set) hold text, not references: their text
 # is never renumbered, even when it happens to begin with "@" and digits.
 
-# dec_value --
-#   Takes a run of decimal digits and returns it as a number; leading
-#   zeros do not make it octal ("08" is 8).
-proc dec_value {digits} {
-    set digits [string trimleft $digits 0]
-    if {$digits eq ""} {
-        return 0
-    }
-    return $digits
-}
-
 # ref_value --
 #   Takes a token and returns the line number it refers to when it is a
 #   reference ("@" and decimal digits only), else -1.
@@ -31,7 +20,7 @@ proc ref_value {tok} {
     if {[string index $tok 0] ne "@" || ![regexp {^@([0-9]+)$} $tok -> digits]} {
         return -1
     }
-    dec_value $digits
+    decimal_value $digits
 }
 
 # refs_above_pattern --
@@ -41,7 +30,7 @@ proc ref_value {tok} {
 #   backslash, has no reference above n, so a pass over the table skips it
 #   without reading it as a list.
 proc refs_above_pattern {n} {
-    set n [dec_value $n]
+    set n [decimal_value $n]
     set d [string length $n]
     set alts [list "\[1-9\]\[0-9\]{$d,}"]
     for {set i 0} {$i < $d} {incr i} {
@@ -65,7 +54,7 @@ proc refs_above_pattern {n} {
 #   where it does not.) Such a record refers to no line above the number
 #   refs_globs_bound gives.
 proc refs_above_globs {n} {
-    set n [dec_value $n]
+    set n [decimal_value $n]
     set d [string length $n]
     set digit {[0-9]}
     list "*@\[1-9\][string repeat $digit $d]*" \
@@ -78,7 +67,7 @@ proc refs_above_globs {n} {
 #   none of the patterns of refs_above_globs may refer to: below n's first
 #   digit followed by zeros.
 proc refs_globs_bound {n} {
-    set n [dec_value $n]
+    set n [decimal_value $n]
     expr {max(0, [string index $n 0] * 10 ** ([string length $n] - 1) - 1)}
 }
 
@@ -137,7 +126,7 @@ proc rec_refs {text} {
             [catch {lsearch -all -inline -regexp $text {^@[0-9]+$}} toks]} {
         return {}
     }
-    lmap tok $toks {dec_value [string range $tok 1 end]}
+    lmap tok $toks {decimal_value [string range $tok 1 end]}
 }
 
 # ref_line --
@@ -153,7 +142,7 @@ proc ref_line {tok} {
         return -code error -errorcode {NORVANE BADREF} \
             "Damaged record: \"$tok\" is not a line reference"
     }
-    set line [dec_value $digits]
+    set line [decimal_value $digits]
     if {$line >= $app(cnt) || ![info exists app(l,$line)]} {
         return -code error -errorcode {NORVANE BADREF} \
             "Damaged record: reference $tok names no record of the file"
@@ -487,7 +476,7 @@ proc first_referrer {x} {
     if {$known} {
         index_refs_known
     }
-    set to_x "@0*[dec_value $x](?!\[0-9\])"
+    set to_x "@0*[decimal_value $x](?!\[0-9\])"
     for {set i 0} {$i < $x} {incr i} {
         if {$known} {
             set m [lindex $rec_maxref $i]
@@ -641,7 +630,7 @@ proc count_entries_down {varName} {
         return -code error -errorcode {NORVANE BADCOUNT} \
             "Damaged record: collection count \"$tok\" is not a number"
     }
-    tok_replace rec 4 4 i[expr {[dec_value $digits] - 1}]
+    tok_replace rec 4 4 i[expr {[decimal_value $digits] - 1}]
     return
 }
 

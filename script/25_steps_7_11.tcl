@@ -96,7 +96,7 @@ proc split_report_view {varName n} {
         return -code error -errorcode {NORVANE BADCOUNT} \
             "Damaged record: array size \"$size\" at line $m is not a number"
     }
-    set size [expr {[dec_value $size] + 2}]
+    set size [expr {[decimal_value $size] + 2}]
     tok_replace arr 0 0 $size
     tok_replace arr 2 2 i$size
     tok_append arr {*}[lrange $rep 64 65]

@@ -50,7 +50,7 @@ proc convert_child_plots {n} {
         return -code error -errorcode {NORVANE BADCOUNT} \
             "Damaged record: array capacity \"$cap\" is not a number"
     }
-    set cap [dec_value $cap]
+    set cap [decimal_value $cap]
     for {set j 0} {$j < $cap} {incr j} {
         set tok [rec_tok $arr [expr {4 + $j}]]
         set r [ref_value $tok]

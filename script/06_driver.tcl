@@ -1,9 +1,9 @@
 # Batch driver: the run's globals, the upgrade-step list and the loop
 # that applies one step to every record of the loaded file.
 
-# The target version: the version the last step writes, which needs no
-# conversion.
-set my_ver_xyz 8.3.3
+# The target version, my_ver_xyz: the version the last step writes, which
+# needs no conversion. Each step declared (upgrade_step) sets it to the
+# version it writes, so the last one leaves its own.
 
 # Application types that can no longer be converted.
 set obsolete_app_types {PhChReflApp}
@@ -92,6 +92,13 @@ proc register_local {ver} {
     global step_local
     set step_local($ver) 1
     return
+}
+
+# target_version --
+#   Returns the version the last step of verlist writes.
+proc target_version {} {
+    global verlist step_writes
+    return $step_writes([lindex $verlist end])
 }
 
 # step_refused --
@@ -194,7 +201,7 @@ proc init_run {} {
         set ::[lindex $row 0] 0
     }
     set verbose_option 1
-    set my_ver_xyz 8.3.3
+    set my_ver_xyz [target_version]
     set window_title "Quorvis Norvane - Version $my_ver_xyz"
     set norvane_exit_status 0
     return

@@ -244,7 +244,8 @@ proc step_chain_code {chain} {
 #   optionally its options (see above). Registers the step: appends the
 #   entry to verlist with the types it has rules for and the texts its
 #   rules need, marks it local unless a rule is nonlocal, and keeps the
-#   prepare command. Then defines fixapp<entry>. Returns nothing.
+#   prepare command; the version it writes becomes the target version
+#   (my_ver_xyz). Then defines fixapp<entry>. Returns nothing.
 proc upgrade_step {ver writes rules {options {}}} {
     set chains {}
     set chain {}
@@ -294,6 +295,8 @@ proc upgrade_step {ver writes rules {options {}}} {
     }
     if {![dict exists $options template]} {
         register_step $ver $types_all $filters
+        set ::step_writes($ver) $writes
+        set ::my_ver_xyz $writes
         if {!$nonlocal} {
             register_local $ver
         }

@@ -20,19 +20,16 @@ upgrade_step 8.3.2 8.3.3 {
 # The step of the next release: a template, declared like the steps above
 # but not registered, so it never runs. It defines fixappX.Y.
 #
-# To add the next step, declare it here, after the step above:
+# The next step is declared here, after the step above, and nowhere else:
 #     upgrade_step 8.3.3 8.4.0 {
 #         #D3SModelPlotVwCfg {len == 127 append i0}
 #     }
-# 1. Its entry is the version the last step writes, now 8.3.3, in full: a
-#    file finds its first step by its whole version first, then by major
-#    and minor, so an entry "8.3" would send a file at 8.3.3 back to step
-#    8.3.0, which would label it 8.3.1.
-# 2. The version it writes comes second; the header's FixVersion checks
-#    the entry's major and minor. Its rules follow, as described in
-#    09_step_form.tcl: a rule that reads or writes another record says
-#    "nonlocal".
-# 3. Raise my_ver_xyz (06_driver.tcl, in the variable and in init_run) to
-#    the version the new step writes: a file at my_ver_xyz needs no
-#    conversion, and the last step must write exactly my_ver_xyz.
+# Its entry is the version the last step writes, now 8.3.3, in full: a
+# file finds its first step by its whole version first, then by major and
+# minor, so an entry "8.3" would send a file at 8.3.3 back to step 8.3.0,
+# which would label it 8.3.1. The version it writes comes second (the
+# header's FixVersion checks the entry's major and minor) and becomes the
+# target version, my_ver_xyz. Its rules follow, as 09_step_form.tcl
+# describes them; a rule that reads or writes another record says
+# "nonlocal".
 upgrade_step X.Y X.Y.Z {} {template 1}

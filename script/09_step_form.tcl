@@ -247,6 +247,9 @@ proc step_chain_code {chain} {
 #   prepare command; the version it writes becomes the target version
 #   (my_ver_xyz). Then defines fixapp<entry>. Returns nothing.
 proc upgrade_step {ver writes rules {options {}}} {
+    if {[llength [split $writes .]] != 3} {
+        return -code error "step $ver: the version it writes, \"$writes\", must have three fields"
+    }
     set chains {}
     set chain {}
     set types_all {}

@@ -133,13 +133,7 @@ proc index_build {{known {}}} {
         if {[info exists app(l,$n)]} {
             set t [lindex $known $n]
             if {$t eq ""} {
-                # (index_type, written out: this loop runs over every line.)
-                set t [rec_type $app(l,$n)]
-                if {[info exists rec_names($t)]} {
-                    set t $rec_names($t)
-                } else {
-                    set rec_names($t) $t
-                }
+                set t [index_type $app(l,$n)]
             }
             lappend rec_index($t) $n
             lset rec_types $n $t

@@ -1,25 +1,21 @@
 # Record index by type, so that a step visits only the records of the types
 # it has rules for.
 #
-# Every step registers the record types (glob patterns) its rules can
-# change or react to (register_step). A record of any other type passes a
-# step unchanged, so calling the step for it can be left out. The index
-# keeps, for each record type, the lines that hold records of that type;
-# a step's pass visits those lines in ascending order, exactly as the plain
-# loop over all lines would reach them.
+# Every step's declaration gives the record types (glob patterns) its
+# rules can change or react to (upgrade_step, register_step). A record of
+# any other type passes a step unchanged, so calling the step for it can be
+# left out. The index keeps, for each record type, the lines that hold
+# records of that type; a step's pass (visit_pass) visits those lines in
+# ascending order, exactly as the plain loop over all lines would reach
+# them.
 #
 # Steps change records while a pass runs: the record passed in, other
 # records (a collection's count, a control converted elsewhere), whole
 # stretches of lines (lines opened or removed, references renumbered) and
 # records added at the end. The pass notes the record it passed in when
-# the visit changed it; whatever writes another record of the table notes
-# that line (index_note), and records added at the end are seen by the
-# count. After each visit the noted lines are indexed again; a line not
-# yet visited in this pass that now holds a record of a type the step has
-# rules for joins the lines still to visit. When a visit changed the
-# number of lines in a way the index was not told of, or wrote many lines,
-# the rest of the pass goes line by line, reading the table as it is, and
-# the index is built anew for the next pass.
+# the visit changed it; the structure layer notes every other record it
+# writes (index_note, through set_record and edit_record), and records
+# added at the end are seen by the count. Steps never call the index.
 #
 # Opening and removing lines (open_lines, remove_lines) and renumbering
 # references (renumber_refs, close_refs) go through every line of the

@@ -47,8 +47,10 @@
 #                      orig_ver_xyz, rename_tables and HUGE_FLOAT are seen
 # A word "$name" (a letter after the "$": "$0" is a token) among TOKS, TEXTS, CODES or ARGS stands for the value of
 # the global variable name when the step is declared (its elements, for
-# TOKS and TEXTS). A step with no rule for "#AppVwCfg" gets the rule
-# "#AppVwCfg version" at the end of its last chain.
+# TOKS and TEXTS). A step with no rule for "#AppVwCfg" gets the
+# independent rule "#AppVwCfg {also version}" last, so that a pattern
+# matching the header ("*Cfg") does not keep its version from being
+# rewritten.
 #
 # Options (a dictionary after the rules):
 #     prepare CMD      called with the pass's count and 1 (records visited
@@ -280,13 +282,13 @@ proc upgrade_step {ver writes rules {options {}}} {
             set nonlocal 1
         }
     }
-    if {!$header} {
-        lappend chain #AppVwCfg [step_parse_body version $ver $writes]
-        lappend types_all #AppVwCfg
-        lappend holds(#AppVwCfg) {}
-    }
     if {[llength $chain]} {
         lappend chains $chain
+    }
+    if {!$header} {
+        lappend chains [list #AppVwCfg [step_parse_body version $ver $writes]]
+        lappend types_all #AppVwCfg
+        lappend holds(#AppVwCfg) {}
     }
     # A type has a filter only when every rule for it names texts.
     set filters {}

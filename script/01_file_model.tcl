@@ -57,11 +57,15 @@ proc is_decimal {text} {
 }
 
 # decimal_value --
-#   Takes a decimal integer text and returns it without leading zeros,
-#   so that "08" reads as 8 and never as an octal number. The result is
-#   safe to use in expr.
+#   Takes a decimal integer text (an optional sign and digits) and returns
+#   it without the plus sign and leading zeros, so that "08" reads as 8 and
+#   never as an octal number. The result is safe to use in expr.
 proc decimal_value {text} {
-    regexp {^([-+]?)0*([0-9]*)$} $text -> sign digits
+    set sign [string index $text 0]
+    if {$sign eq "-" || $sign eq "+"} {
+        set text [string range $text 1 end]
+    }
+    set digits [string trimleft $text 0]
     if {$digits eq ""} {
         return 0
     }

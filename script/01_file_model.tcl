@@ -290,8 +290,11 @@ proc read_app {name} {
     set i 0
     set types {}
     for {set k 0} {$k < $npieces} {incr k} {
-        # text: what is left of piece k to read, one line at a time.
+        # text: what is left of piece k to read, one line at a time. The
+        # piece goes from the list, so that what is read stays in memory
+        # once, as the table's record.
         set text [lindex $pieces $k]
+        lset pieces $k ""
         while 1 {
             set q [string first \" $text]
             set c [expr {$cr ? [string first \r $text] : -1}]
@@ -367,6 +370,7 @@ proc read_app {name} {
             while {$have <= $count && $k + 1 < $total} {
                 incr k
                 set more [lindex $pieces $k]
+                lset pieces $k ""
                 append after \n $more
                 incr have [expr {[string length $more] + 1}]
             }
@@ -420,63 +424,47 @@ set write_chunk_lines 2000
 #   those lines of the table as write_app writes them: each present record
 #   on its own line, string records with their count rebuilt, every line
 #   ended by one space (the string's own closing space for string records)
-#   and a line feed. Raises an error with the code {NORVANE RECORD} for the
-#   first of those lines that holds a string record that cannot be read as
-#   a list, or a record that would not be read back as the same record
-#   (see unwritable).
+#   and a line feed. Raises an error with the code {NORVANE RECORD} for a
+#   string record that cannot be read as a list, and for a record that
+#   would not be read back as the same record (see unwritable).
 proc render_lines {from to} {
     global app
     set out {}
-    # The plain records and their lines, looked through together at the
-    # end for the characters that may keep one from being read back.
-    set plain {}
-    set plainlines {}
-    set failed ""
     for {set n $from} {$n < $to} {incr n} {
         if {![info exists app(l,$n)]} {
             continue
         }
+        set text $app(l,$n)
         if {![info exists app(q,$n)]} {
-            set text $app(l,$n)
+            # (A copy is searched: searching the record itself would keep
+            # a wide-character copy of its text beside it.)
+            set copy [string range $text 0 end]
+            if {[string first \" $copy] >= 0 || [string first \n $copy] >= 0 ||
+                    [string first \r $copy] >= 0} {
+                unwritable $n plain $text
+            }
             lappend out "$text "
-            lappend plain $text
-            lappend plainlines $n
             continue
         }
-        if {[catch {llength $app(l,$n)}]} {
-            set failed "record $n cannot be read as a list and cannot be written"
-            break
+        if {[catch {llength $text}]} {
+            return -code error -errorcode {NORVANE RECORD} \
+                "record $n cannot be read as a list and cannot be written"
         }
-        set last [lindex $app(l,$n) end]
-        set head [lrange $app(l,$n) 0 end-1]
+        set last [lindex $text end]
+        set head [lrange $text 0 end-1]
         # Plain tokens joined are their canonical form.
         set text [join $head " "]
         if {$head ne $text} {
             set text [canon_list $head]
         }
-        if {![string match "* " $last] || [string match "*\[\r\n\"*\]*" $text]
-                || [string first #PanelButtonVwCfg $text] >= 0} {
-            if {[catch {unwritable $n string $text $last} failed]} {
-                break
-            }
-            set failed ""
+        if {[string index $last end] ne " " || [string first * $text] >= 0 ||
+                [string first \" $text] >= 0 || [string first \n $text] >= 0 ||
+                [string first \r $text] >= 0 || [string first #PanelButtonVwCfg $text] >= 0} {
+            unwritable $n string $text $last
         }
         lappend out "$text *[expr {[string length $last] - 1}]\"$last"
         # The record's tokens, parsed here, need not stay in memory.
         string length $app(l,$n)
-    }
-    # A plain record with a line break or a double quote (found by a search
-    # over all of them, without touching how each is held) goes to
-    # unwritable, in line order, before any string record after it.
-    set hits {}
-    foreach pattern [list *\"* *\n* *\r*] {
-        lappend hits {*}[lsearch -all -glob $plain $pattern]
-    }
-    foreach k [lsort -integer -unique $hits] {
-        unwritable [lindex $plainlines $k] plain [lindex $plain $k]
-    }
-    if {$failed ne ""} {
-        return -code error -errorcode {NORVANE RECORD} $failed
     }
     if {$out eq ""} {
         return ""

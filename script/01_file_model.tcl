@@ -365,41 +365,41 @@ proc read_app {name} {
                 output_str $refused
                 return READ_APP_NOT_AN_APP
             }
-            set after [string range $line [expr {$q + 1}] end]
-            set have [string length $after]
-            while {$have <= $count && $k + 1 < $total} {
+            # The text and its closing blank, from just after the quote.
+            set to [expr {$q + 1 + $count}]
+            set have [string length $line]
+            while {$have <= $to && $k + 1 < $total} {
                 incr k
                 set more [lindex $pieces $k]
                 lset pieces $k ""
-                append after \n $more
+                append line \n $more
                 incr have [expr {[string length $more] + 1}]
             }
-            if {$have <= $count || [string index $after $count] ne " "} {
+            if {$have <= $to || [string index $line $to] ne " "} {
                 output_str $refused
                 return READ_APP_NOT_AN_APP
             }
-            set elem [string range $after 0 $count]
-            # Braces hold the text as it is unless it holds a brace or a
-            # backslash (it always holds its closing blank).
-            if {[string first \{ $elem] >= 0 || [string first \} $elem] >= 0 ||
-                    [string first \\ $elem] >= 0} {
-                set elem [canon_elem $elem]
-            } else {
-                set elem "{$elem}"
-            }
+            set elem [string range $line [expr {$q + 1}] $to]
             set prefix [string range $line 0 [expr {$s - 1}]]
             if {$escaped} {
                 set prefix [trim_ws $prefix]
             } else {
                 set prefix [string trim $prefix $ws_chars]
             }
-            set app(l,$i) "$prefix $elem"
+            # Braces hold the text as it is unless it holds a brace or a
+            # backslash (it always holds its closing blank).
+            if {[string first \{ $elem] >= 0 || [string first \} $elem] >= 0 ||
+                    [string first \\ $elem] >= 0} {
+                set app(l,$i) "$prefix [canon_elem $elem]"
+            } else {
+                set app(l,$i) "$prefix {$elem}"
+            }
             set app(q,$i) 1
             incr i
             # The rest of the line is dropped, up to its line end.
             set text ""
             if {$cr} {
-                set rest [string range $after [expr {$count + 1}] end]
+                set rest [string range $line [expr {$to + 1}] end]
                 set c [string first \r $rest]
                 if {$c >= 0} {
                     set text [string range $rest [expr {$c + 1}] end]

@@ -153,23 +153,6 @@ proc rec_len {text} {
 # quotes and backslashes.
 set rec_type_format "%\[^ \t\n\r\v\f{}\"\\\]%c%\[^ \t\n\r\v\f{}\"\\\]%c"
 
-# rec_type_plain --
-#   Takes a record text; returns its type when the text starts with two
-#   plain words, each followed by one whitespace character (or the end),
-#   else an empty text. Those words are the first two tokens as a list
-#   reads them, and stay so whatever follows them. They are found without
-#   parsing the whole record, and without changing how its value is held
-#   (a record held as a list stays one).
-proc rec_type_plain {text} {
-    global rec_type_format
-    if {[scan $text $rec_type_format first sep type next] >= 3 &&
-            $sep in {32 9 10 11 12 13} &&
-            (![info exists next] || $next in {32 9 10 11 12 13})} {
-        return $type
-    }
-    return ""
-}
-
 set rec_type_known {}
 
 # rec_type --
@@ -182,8 +165,11 @@ proc rec_type {text} {
     if {$text eq [lindex $rec_type_known 0]} {
         return [lindex $rec_type_known 1]
     }
-    # (rec_type_plain, written out: this runs for every record a step
-    # visits.)
+    # Two plain words at the start, each followed by one whitespace
+    # character (or the end), are the first two tokens as a list reads
+    # them, whatever follows: they are found without parsing the whole
+    # record, and without changing how its value is held (a record held
+    # as a list stays one). read_app types its lines by the same rule.
     if {[scan $text $rec_type_format first sep type next] >= 3 &&
             $sep in {32 9 10 11 12 13} &&
             (![info exists next] || $next in {32 9 10 11 12 13})} {

@@ -263,7 +263,7 @@ proc read_file_bytes {name} {
 #   text may run on over the following pieces, joined again by the line
 #   feeds between them, and the rest of its line is dropped.
 proc read_app {name} {
-    global app rec_names rec_type_format ws_chars
+    global app rec_names rec_type_scan ws_chars
     if {![file exists [safe_path $name]]} {
         output_str "File $name does not exist"
         return READ_APP_CANT_ACCCESS
@@ -310,9 +310,9 @@ proc read_app {name} {
             # stays the type of the record as it is kept; it is noted for
             # the record index. Other lines are typed again from the
             # record. (The words end before any double quote.)
-            set n [scan $line $rec_type_format - sep type next]
-            if {$n >= 3 && $sep in {32 9 10 11 12 13} &&
-                    ($n == 3 || $next in {32 9 10 11 12 13})} {
+            set n [scan $line $rec_type_scan sep type next]
+            if {$n >= 2 && $sep in {32 9 10 11 12 13} &&
+                    ($n == 2 || $next in {32 9 10 11 12 13})} {
                 if {![info exists rec_names($type)]} {
                     set rec_names($type) $type
                 }

@@ -225,54 +225,6 @@ proc FixVersion {list oldMajVer oldMinVer newMajVer newMinVer newBugVer} {
     return
 }
 
-# line_end --
-#   Takes the file's bytes and the position where a line starts; returns
-#   the position where the line's text ends (its line end or the end of
-#   the data) and the position where the next line starts. A line ends at
-#   a line feed, a carriage return and line feed, or a lone carriage
-#   return.
-proc line_end {data pos} {
-    if {![regexp -start $pos -indices {\r\n|[\r\n]} $data m]} {
-        set len [string length $data]
-        return [list $len $len]
-    }
-    lassign $m first last
-    list $first [expr {$last + 1}]
-}
-
-# read_string_element --
-#   Takes the file's bytes, the position where a line starts and the line
-#   text; the line holds a string token. Returns a list of the record's
-#   prefix (untrimmed), the string element (text and closing space) and
-#   the position where the next line starts, or an empty list when the
-#   string token breaks the format (no asterisk before the first double
-#   quote, a count that is not decimal, fewer bytes left than the count,
-#   no closing space).
-proc read_string_element {data start line} {
-    set q [string first \" $line]
-    set s [string first * $line]
-    if {$s < 0 || $s > $q} {
-        return {}
-    }
-    set digits [string range $line [expr {$s + 1}] [expr {$q - 1}]]
-    if {![regexp {^[0-9]+$} $digits]} {
-        return {}
-    }
-    set digits [decimal_value $digits]
-    set from [expr {$start + $q + 1}]
-    set left [expr {[string length $data] - $from}]
-    # The element is the count's bytes and the closing space.
-    if {[string length $digits] > 15 || $digits + 1 > $left} {
-        return {}
-    }
-    set to [expr {$from + $digits}]
-    if {[string index $data $to] ne " "} {
-        return {}
-    }
-    list [string range $line 0 [expr {$s - 1}]] \
-        [string range $data $from $to] [lindex [line_end $data [expr {$to + 1}]] 1]
-}
-
 # read_file_bytes --
 #   Takes a file name as given and returns a list: "ok" and the file's
 #   bytes, each byte one character, or "error" and a message saying why
@@ -309,8 +261,13 @@ proc read_file_bytes {name} {
 #   record index takes it ("" where the record must be read again).
 #   Returns "READ_APP_DONE", "READ_APP_NOT_AN_APP" or
 #   "READ_APP_CANT_ACCCESS"; a refusal is shown at once.
+#
+#   The file's text is split once at its line feeds. A piece is one line,
+#   or several where carriage returns end lines too; a string record's
+#   text may run on over the following pieces, joined again by the line
+#   feeds between them, and the rest of its line is dropped.
 proc read_app {name} {
-    global app rec_names
+    global app rec_names rec_type_scan ws_chars
     if {![file exists [safe_path $name]]} {
         output_str "File $name does not exist"
         return READ_APP_CANT_ACCCESS
@@ -324,42 +281,138 @@ proc read_app {name} {
         output_str "$name is not a Quorvis application"
         return READ_APP_NOT_AN_APP
     }
-    set len [string length $data]
-    set pos 0
+    set refused "$name is not a Quorvis application"
+    # Whether the file holds a carriage return, and a backslash (which may
+    # keep the blank after it at the end of a line, see trim_ws).
+    set cr [expr {[llength [split $data \r]] > 1}]
+    set escaped [expr {[llength [split $data \\]] > 1}]
+    set pieces [split $data \n]
+    unset data
+    set total [llength $pieces]
+    # What follows the last line feed is a line only when it is not empty.
+    set npieces [expr {[lindex $pieces end] eq "" ? $total - 1 : $total}]
+    set i 0
     set types {}
-    for {set i 0} {$pos < $len} {incr i} {
-        lassign [line_end $data $pos] stop next
-        set line [string range $data $pos [expr {$stop - 1}]]
-        # A type read from two plain words at the start of the line stays
-        # the type of the record as it is kept; it is noted for the record
-        # index. Other lines are typed again from the record.
-        set type [rec_type_plain $line]
-        if {$type eq ""} {
-            set type [rec_type $line]
-            lappend types ""
-        } elseif {[info exists rec_names($type)]} {
-            lappend types $rec_names($type)
-        } else {
-            set rec_names($type) $type
-            lappend types $type
-        }
-        if {$i == 1 && $type ne "#AppVwCfg"} {
-            output_str "$name is not a Quorvis application"
-            return READ_APP_NOT_AN_APP
-        }
-        if {$type ne "#PanelButtonVwCfg" && [string first \" $line] >= 0} {
-            set parts [read_string_element $data $pos $line]
-            if {$parts eq ""} {
-                output_str "$name is not a Quorvis application"
+    for {set k 0} {$k < $npieces} {incr k} {
+        # text: what is left of piece k to read, one line at a time. The
+        # piece goes from the list, so that what is read stays in memory
+        # once, as the table's record.
+        set text [lindex $pieces $k]
+        lset pieces $k ""
+        while 1 {
+            set q [string first \" $text]
+            set c [expr {$cr ? [string first \r $text] : -1}]
+            if {$c >= 0 && ($q < 0 || $c < $q)} {
+                set line [string range $text 0 [expr {$c - 1}]]
+                set text [string range $text [expr {$c + 1}] end]
+                set q -1
+            } else {
+                set line $text
+                set text ""
+            }
+            # A type read from two plain words at the start of the line
+            # stays the type of the record as it is kept; it is noted for
+            # the record index. Other lines are typed again from the
+            # record. (The words end before any double quote.)
+            set n [scan $line $rec_type_scan sep type next]
+            if {$n >= 2 && $sep in {32 9 10 11 12 13} &&
+                    ($n == 2 || $next in {32 9 10 11 12 13})} {
+                if {![info exists rec_names($type)]} {
+                    set rec_names($type) $type
+                }
+                lappend types $rec_names($type)
+            } else {
+                if {$c >= 0} {
+                    set type [rec_type [string range $line 0 [expr {$c - 1}]]]
+                } else {
+                    set type [rec_type $line]
+                }
+                lappend types ""
+            }
+            if {$i == 1 && $type ne "#AppVwCfg"} {
+                output_str $refused
                 return READ_APP_NOT_AN_APP
             }
-            lassign $parts prefix elem next
-            set app(l,$i) "[trim_ws $prefix] [canon_elem $elem]"
+            if {$q < 0 || $type eq "#PanelButtonVwCfg"} {
+                if {$q >= 0 && $c >= 0} {
+                    # A button record's line ends at its carriage return.
+                    set text [string range $line [expr {$c + 1}] end]
+                    set line [string range $line 0 [expr {$c - 1}]]
+                }
+                if {$escaped} {
+                    set app(l,$i) [trim_ws $line]
+                } else {
+                    set app(l,$i) [string trim $line $ws_chars]
+                }
+                incr i
+                if {$text eq ""} {
+                    break
+                }
+                continue
+            }
+            # A string token: an asterisk before the quote, the count of
+            # the text's bytes as decimal digits, the quote, the text and
+            # its closing blank.
+            set s [string first * $line]
+            set digits [string range $line [expr {$s + 1}] [expr {$q - 1}]]
+            # (The file's characters are bytes: the only digits among them
+            # are 0 to 9.)
+            if {$s < 0 || $s > $q || ![string is digit -strict $digits]} {
+                output_str $refused
+                return READ_APP_NOT_AN_APP
+            }
+            set count [string trimleft $digits 0]
+            if {$count eq ""} {
+                set count 0
+            }
+            if {[string length $count] > 15} {
+                output_str $refused
+                return READ_APP_NOT_AN_APP
+            }
+            # The text and its closing blank, from just after the quote.
+            set to [expr {$q + 1 + $count}]
+            set have [string length $line]
+            while {$have <= $to && $k + 1 < $total} {
+                incr k
+                set more [lindex $pieces $k]
+                lset pieces $k ""
+                append line \n $more
+                incr have [expr {[string length $more] + 1}]
+            }
+            if {$have <= $to || [string index $line $to] ne " "} {
+                output_str $refused
+                return READ_APP_NOT_AN_APP
+            }
+            set elem [string range $line [expr {$q + 1}] $to]
+            set prefix [string range $line 0 [expr {$s - 1}]]
+            if {$escaped} {
+                set prefix [trim_ws $prefix]
+            } else {
+                set prefix [string trim $prefix $ws_chars]
+            }
+            # Braces hold the text as it is unless it holds a brace or a
+            # backslash (it always holds its closing blank).
+            if {[string first \{ $elem] >= 0 || [string first \} $elem] >= 0 ||
+                    [string first \\ $elem] >= 0} {
+                set app(l,$i) "$prefix [canon_elem $elem]"
+            } else {
+                set app(l,$i) "$prefix {$elem}"
+            }
             set app(q,$i) 1
-        } else {
-            set app(l,$i) [trim_ws $line]
+            incr i
+            # The rest of the line is dropped, up to its line end.
+            set text ""
+            if {$cr} {
+                set rest [string range $line [expr {$to + 1}] end]
+                set c [string first \r $rest]
+                if {$c >= 0} {
+                    set text [string range $rest [expr {$c + 1}] end]
+                }
+            }
+            if {$text eq ""} {
+                break
+            }
         }
-        set pos $next
     }
     set app(cnt) $i
     set app(types) $types
@@ -385,26 +438,35 @@ proc render_lines {from to} {
         if {![info exists app(l,$n)]} {
             continue
         }
+        set text $app(l,$n)
         if {![info exists app(q,$n)]} {
             # (A copy is searched: searching the record itself would keep
             # a wide-character copy of its text beside it.)
-            if {[regexp {[\r\n"]} [string range $app(l,$n) 0 end]]} {
-                unwritable $n plain $app(l,$n)
+            set copy [string range $text 0 end]
+            if {[string first \" $copy] >= 0 || [string first \n $copy] >= 0 ||
+                    [string first \r $copy] >= 0} {
+                unwritable $n plain $text
             }
-            lappend out "$app(l,$n) "
+            lappend out "$text "
             continue
         }
-        if {[catch {llength $app(l,$n)}]} {
+        if {[catch {llength $text}]} {
             return -code error -errorcode {NORVANE RECORD} \
                 "record $n cannot be read as a list and cannot be written"
         }
-        set last [lindex $app(l,$n) end]
-        set head [canon_list [lrange $app(l,$n) 0 end-1]]
-        if {[string index $last end] ne " " || [regexp {[\r\n"*]} $head]
-                || [string first #PanelButtonVwCfg $head] >= 0} {
-            unwritable $n string $head $last
+        set last [lindex $text end]
+        set head [lrange $text 0 end-1]
+        # Plain tokens joined are their canonical form.
+        set text [join $head " "]
+        if {$head ne $text} {
+            set text [canon_list $head]
         }
-        lappend out "$head *[expr {[string length $last] - 1}]\"$last"
+        if {[string index $last end] ne " " || [string first * $text] >= 0 ||
+                [string first \" $text] >= 0 || [string first \n $text] >= 0 ||
+                [string first \r $text] >= 0 || [string first #PanelButtonVwCfg $text] >= 0} {
+            unwritable $n string $text $last
+        }
+        lappend out "$text *[expr {[string length $last] - 1}]\"$last"
         # The record's tokens, parsed here, need not stay in memory.
         string length $app(l,$n)
     }

@@ -255,6 +255,50 @@ proc read_file_bytes {name} {
     list ok $data
 }
 
+# file_lines --
+#   Takes a file's bytes; returns its lines and what ends each: a list of
+#   the lines' texts, followed by "" when the bytes end with a line end,
+#   and a list of the bytes that follow each of those (a line feed, a
+#   carriage return, or both, and "" after the last), or an empty list
+#   when every line ends with a line feed. A line ends at a line feed, a
+#   carriage return and line feed, or a lone carriage return. The bytes
+#   are split once at their line feeds, and pieces that hold carriage
+#   returns once more at those.
+proc file_lines {data} {
+    set lines [split $data \n]
+    if {[llength [split $data \r]] == 1} {
+        return [list $lines {}]
+    }
+    set pieces $lines
+    set lines {}
+    set ends {}
+    set last [expr {[llength $pieces] - 1}]
+    set k 0
+    foreach piece $pieces {
+        set end [expr {$k < $last ? "\n" : ""}]
+        set parts [split $piece \r]
+        if {[llength $parts] < 2} {
+            lappend lines $piece
+            lappend ends $end
+        } else {
+            foreach part [lrange $parts 0 end-1] {
+                lappend lines $part
+                lappend ends \r
+            }
+            if {[lindex $parts end] ne "" || $k == $last} {
+                lappend lines [lindex $parts end]
+                lappend ends $end
+            } else {
+                # A carriage return just before a line feed ends its line
+                # with it.
+                lset ends end \r\n
+            }
+        }
+        incr k
+    }
+    list $lines $ends
+}
+
 # read_app --
 #   Takes a file name as given on the command line and loads the file
 #   into the table app; app(types) lists the type of each line as the
@@ -262,10 +306,9 @@ proc read_file_bytes {name} {
 #   Returns "READ_APP_DONE", "READ_APP_NOT_AN_APP" or
 #   "READ_APP_CANT_ACCCESS"; a refusal is shown at once.
 #
-#   The file's text is split once at its line feeds. A piece is one line,
-#   or several where carriage returns end lines too; a string record's
-#   text may run on over the following pieces, joined again by the line
-#   feeds between them, and the rest of its line is dropped.
+#   The lines come from file_lines. A string record's text may run on
+#   over the following lines, joined again by the line ends between them;
+#   the rest of the line its text ends in is dropped.
 proc read_app {name} {
     global app rec_names rec_type_scan ws_chars
     if {![file exists [safe_path $name]]} {
@@ -282,137 +325,101 @@ proc read_app {name} {
         return READ_APP_NOT_AN_APP
     }
     set refused "$name is not a Quorvis application"
-    # Whether the file holds a carriage return, and a backslash (which may
-    # keep the blank after it at the end of a line, see trim_ws).
-    set cr [expr {[llength [split $data \r]] > 1}]
+    # A backslash may keep the blank after it at the end of a line (see
+    # trim_ws).
     set escaped [expr {[llength [split $data \\]] > 1}]
-    set pieces [split $data \n]
+    lassign [file_lines $data] lines ends
     unset data
-    set total [llength $pieces]
-    # What follows the last line feed is a line only when it is not empty.
-    set npieces [expr {[lindex $pieces end] eq "" ? $total - 1 : $total}]
+    set total [llength $lines]
+    # What follows the last line end is a line only when it is not empty.
+    set nlines [expr {[lindex $lines end] eq "" ? $total - 1 : $total}]
     set i 0
     set types {}
-    for {set k 0} {$k < $npieces} {incr k} {
-        # text: what is left of piece k to read, one line at a time. The
-        # piece goes from the list, so that what is read stays in memory
-        # once, as the table's record.
-        set text [lindex $pieces $k]
-        lset pieces $k ""
-        while 1 {
-            set q [string first \" $text]
-            set c [expr {$cr ? [string first \r $text] : -1}]
-            if {$c >= 0 && ($q < 0 || $c < $q)} {
-                set line [string range $text 0 [expr {$c - 1}]]
-                set text [string range $text [expr {$c + 1}] end]
-                set q -1
-            } else {
-                set line $text
-                set text ""
+    for {set k 0} {$k < $nlines} {incr k} {
+        # The line goes from the list, so that what is read stays in
+        # memory once, as the table's record.
+        set line [lindex $lines $k]
+        lset lines $k ""
+        # A type read from two plain words at the start of the line stays
+        # the type of the record as it is kept; it is noted for the record
+        # index. Other lines are typed again from the record. (The words
+        # end before any double quote.)
+        set n [scan $line $rec_type_scan sep type next]
+        if {$n >= 2 && $sep in {32 9 10 11 12 13} &&
+                ($n == 2 || $next in {32 9 10 11 12 13})} {
+            if {![info exists rec_names($type)]} {
+                set rec_names($type) $type
             }
-            # A type read from two plain words at the start of the line
-            # stays the type of the record as it is kept; it is noted for
-            # the record index. Other lines are typed again from the
-            # record. (The words end before any double quote.)
-            set n [scan $line $rec_type_scan sep type next]
-            if {$n >= 2 && $sep in {32 9 10 11 12 13} &&
-                    ($n == 2 || $next in {32 9 10 11 12 13})} {
-                if {![info exists rec_names($type)]} {
-                    set rec_names($type) $type
-                }
-                lappend types $rec_names($type)
-            } else {
-                if {$c >= 0} {
-                    set type [rec_type [string range $line 0 [expr {$c - 1}]]]
-                } else {
-                    set type [rec_type $line]
-                }
-                lappend types ""
-            }
-            if {$i == 1 && $type ne "#AppVwCfg"} {
-                output_str $refused
-                return READ_APP_NOT_AN_APP
-            }
-            if {$q < 0 || $type eq "#PanelButtonVwCfg"} {
-                if {$q >= 0 && $c >= 0} {
-                    # A button record's line ends at its carriage return.
-                    set text [string range $line [expr {$c + 1}] end]
-                    set line [string range $line 0 [expr {$c - 1}]]
-                }
-                if {$escaped} {
-                    set app(l,$i) [trim_ws $line]
-                } else {
-                    set app(l,$i) [string trim $line $ws_chars]
-                }
-                incr i
-                if {$text eq ""} {
-                    break
-                }
-                continue
-            }
-            # A string token: an asterisk before the quote, the count of
-            # the text's bytes as decimal digits, the quote, the text and
-            # its closing blank.
-            set s [string first * $line]
-            set digits [string range $line [expr {$s + 1}] [expr {$q - 1}]]
-            # (The file's characters are bytes: the only digits among them
-            # are 0 to 9.)
-            if {$s < 0 || $s > $q || ![string is digit -strict $digits]} {
-                output_str $refused
-                return READ_APP_NOT_AN_APP
-            }
-            set count [string trimleft $digits 0]
-            if {$count eq ""} {
-                set count 0
-            }
-            if {[string length $count] > 15} {
-                output_str $refused
-                return READ_APP_NOT_AN_APP
-            }
-            # The text and its closing blank, from just after the quote.
-            set to [expr {$q + 1 + $count}]
-            set have [string length $line]
-            while {$have <= $to && $k + 1 < $total} {
-                incr k
-                set more [lindex $pieces $k]
-                lset pieces $k ""
-                append line \n $more
-                incr have [expr {[string length $more] + 1}]
-            }
-            if {$have <= $to || [string index $line $to] ne " "} {
-                output_str $refused
-                return READ_APP_NOT_AN_APP
-            }
-            set elem [string range $line [expr {$q + 1}] $to]
-            set prefix [string range $line 0 [expr {$s - 1}]]
-            if {$escaped} {
-                set prefix [trim_ws $prefix]
-            } else {
-                set prefix [string trim $prefix $ws_chars]
-            }
-            # Braces hold the text as it is unless it holds a brace or a
-            # backslash (it always holds its closing blank).
-            if {[string first \{ $elem] >= 0 || [string first \} $elem] >= 0 ||
-                    [string first \\ $elem] >= 0} {
-                set app(l,$i) "$prefix [canon_elem $elem]"
-            } else {
-                set app(l,$i) "$prefix {$elem}"
-            }
-            set app(q,$i) 1
-            incr i
-            # The rest of the line is dropped, up to its line end.
-            set text ""
-            if {$cr} {
-                set rest [string range $line [expr {$to + 1}] end]
-                set c [string first \r $rest]
-                if {$c >= 0} {
-                    set text [string range $rest [expr {$c + 1}] end]
-                }
-            }
-            if {$text eq ""} {
-                break
-            }
+            lappend types $rec_names($type)
+        } else {
+            set type [rec_type $line]
+            lappend types ""
         }
+        if {$i == 1 && $type ne "#AppVwCfg"} {
+            output_str $refused
+            return READ_APP_NOT_AN_APP
+        }
+        set q [string first \" $line]
+        if {$q < 0 || $type eq "#PanelButtonVwCfg"} {
+            if {$escaped} {
+                set app(l,$i) [trim_ws $line]
+            } else {
+                set app(l,$i) [string trim $line $ws_chars]
+            }
+            incr i
+            continue
+        }
+        # A string token: an asterisk before the quote, the count of the
+        # text's bytes as decimal digits, the quote, the text and its
+        # closing blank.
+        set s [string first * $line]
+        set digits [string range $line [expr {$s + 1}] [expr {$q - 1}]]
+        # (The file's characters are bytes: the only digits among them are
+        # 0 to 9.)
+        if {$s < 0 || $s > $q || ![string is digit -strict $digits]} {
+            output_str $refused
+            return READ_APP_NOT_AN_APP
+        }
+        set count [string trimleft $digits 0]
+        if {$count eq ""} {
+            set count 0
+        }
+        if {[string length $count] > 15} {
+            output_str $refused
+            return READ_APP_NOT_AN_APP
+        }
+        # The text and its closing blank, from just after the quote.
+        set to [expr {$q + 1 + $count}]
+        set have [string length $line]
+        while {$have <= $to && $k + 1 < $total} {
+            set end [expr {$ends eq "" ? "\n" : [lindex $ends $k]}]
+            incr k
+            set more [lindex $lines $k]
+            lset lines $k ""
+            append line $end $more
+            incr have [expr {[string length $end] + [string length $more]}]
+        }
+        if {$have <= $to || [string index $line $to] ne " "} {
+            output_str $refused
+            return READ_APP_NOT_AN_APP
+        }
+        set elem [string range $line [expr {$q + 1}] $to]
+        set prefix [string range $line 0 [expr {$s - 1}]]
+        if {$escaped} {
+            set prefix [trim_ws $prefix]
+        } else {
+            set prefix [string trim $prefix $ws_chars]
+        }
+        # Braces hold the text as it is unless it holds a brace or a
+        # backslash (it always holds its closing blank).
+        if {[string first \{ $elem] >= 0 || [string first \} $elem] >= 0 ||
+                [string first \\ $elem] >= 0} {
+            set app(l,$i) "$prefix [canon_elem $elem]"
+        } else {
+            set app(l,$i) "$prefix {$elem}"
+        }
+        set app(q,$i) 1
+        incr i
     }
     set app(cnt) $i
     set app(types) $types

@@ -5,12 +5,15 @@
 # BENCH_SIZES (record counts; default "10000 100000").
 #
 # Generates application files of N records at 8.3.2 and at 6.5.0, converts
-# a fresh copy of each headless (all of them in turn, run after run), and
-# prints one table: records, MB and seconds (the least and the median of
-# the runs) of the one-step (8.3.2) and all-steps (6.5.0) conversions,
-# their ratio, the scaling from the smallest to the largest N, the
-# start-up time with no files (median of 10) and the peak resident memory
-# of the largest runs.
+# a fresh copy of each headless and has the floor script (bench/floor.tcl:
+# the least Tcl script that reads the file line by line into a table and
+# writes it back) go through another copy of the same file, all of them in
+# turn, run after run. Prints one table: records, MB and seconds (the
+# least and the median of the runs) of the one-step (8.3.2) and all-steps
+# (6.5.0) conversions and of the floor on the same file, each conversion's
+# ratio to its floor, the ratio of the two conversions, the scaling from
+# the smallest to the largest N, the start-up time with no files (median
+# of 10) and the peak resident memory of the largest runs.
 #
 # The ratio and the scaling are taken from the least times. Other work on
 # the machine only ever adds time to a run, never takes any away, so the
@@ -38,6 +41,7 @@ if {![file executable $exe]} {
 file mkdir $dir
 cd $dir
 set timecmd [expr {[file executable /usr/bin/time] ? "/usr/bin/time" : ""}]
+set floor_script [file join $here floor.tcl]
 
 # median --
 #   Takes a list of numbers; returns their median (the lower middle one
@@ -48,13 +52,14 @@ proc median {nums} {
 }
 
 # ratio --
-#   Takes the N and version of two cases; returns their ratio of least
+#   Takes the N and version of two cases, and optionally the kind of time
+#   of each (conversion "", or "floor_"); returns their ratio of least
 #   times and, in brackets, of median times, formatted.
-proc ratio {n1 v1 n2 v2} {
+proc ratio {n1 v1 n2 v2 {k1 ""} {k2 ""}} {
     global results
     format "%6.2f (%.2f)" \
-        [expr {[dict get $results $n1 $v1 least] / [dict get $results $n2 $v2 least]}] \
-        [expr {[dict get $results $n1 $v1 median] / [dict get $results $n2 $v2 median]}]
+        [expr {[dict get $results $n1 $v1 ${k1}least] / [dict get $results $n2 $v2 ${k2}least]}] \
+        [expr {[dict get $results $n1 $v1 ${k1}median] / [dict get $results $n2 $v2 ${k2}median]}]
 }
 
 # run_once --
@@ -99,6 +104,24 @@ proc convert_once {src} {
     return [list $secs $kb]
 }
 
+# floor_once --
+#   Takes the file to convert; has the floor script read and write a fresh
+#   copy of it once and returns the seconds taken. Stops the benchmark
+#   when the script fails.
+proc floor_once {src} {
+    global dir floor_script
+    set work [file join $dir floor.app]
+    file copy -force $src $work
+    set t0 [clock microseconds]
+    if {[catch {exec [info nameofexecutable] $floor_script $work 2>@1} out]} {
+        puts stderr "bench: the floor script failed on [file tail $src]:\n$out"
+        exit 1
+    }
+    set secs [expr {([clock microseconds] - $t0) / 1e6}]
+    file delete $work
+    return $secs
+}
+
 # Every conversion, of every size, is timed in turn, run after run, so that
 # a machine that is busier at one moment than at another weighs on all of
 # them alike (on the ratio of the two conversions and on the scaling from
@@ -115,6 +138,7 @@ foreach n $sizes {
             bytes [file size $src] peak 0]
         dict set srcs $n $ver $src
         set times($n,$ver) {}
+        set floors($n,$ver) {}
     }
 }
 for {set r 0} {$r < $runs} {incr r} {
@@ -126,6 +150,7 @@ for {set r 0} {$r < $runs} {incr r} {
             if {$kb ne "" && $kb > [dict get $results $n $ver peak]} {
                 dict set results $n $ver peak $kb
             }
+            lappend floors($n,$ver) [floor_once [dict get $srcs $n $ver]]
         }
     }
 }
@@ -134,6 +159,8 @@ foreach n $sizes {
         set ver [lindex $c 0]
         dict set results $n $ver least [tcl::mathfunc::min {*}$times($n,$ver)]
         dict set results $n $ver median [median $times($n,$ver)]
+        dict set results $n $ver floor_least [tcl::mathfunc::min {*}$floors($n,$ver)]
+        dict set results $n $ver floor_median [median $floors($n,$ver)]
     }
 }
 
@@ -158,19 +185,27 @@ set cores [expr {[catch {exec nproc} c] ? "?" : $c}]
 puts "Norvane conversion benchmark, [clock format [clock seconds] -format {%Y-%m-%d %H:%M} -gmt 1] UTC"
 puts "Machine: $cores cores, $cpu; $runs runs per case, the cases in turn, headless"
 puts ""
-puts [format "%-16s %9s %9s %8s %9s %9s" conversion N records MB "least s" "median s"]
+puts [format "%-16s %7s %7s %6s %8s %8s %8s %8s %7s" conversion N records MB \
+    "least s" "median s" "floor s" "median s" "/ floor"]
 foreach n $sizes {
     foreach c $cases {
         lassign $c ver label
         set d [dict get $results $n $ver]
-        puts [format "%-16s %9d %9d %8.2f %9.3f %9.3f" $label $n [dict get $d records] \
-            [expr {[dict get $d bytes] / 1e6}] [dict get $d least] [dict get $d median]]
+        puts [format "%-16s %7d %7d %6.2f %8.3f %8.3f %8.3f %8.3f %7.2f" $label $n \
+            [dict get $d records] [expr {[dict get $d bytes] / 1e6}] \
+            [dict get $d least] [dict get $d median] \
+            [dict get $d floor_least] [dict get $d floor_median] \
+            [expr {[dict get $d least] / [dict get $d floor_least]}]]
     }
 }
 puts ""
 puts "Ratios of the least times (of the medians in brackets):"
 set lo [lindex $sizes 0]
 set hi [lindex $sizes end]
+puts [format "one step / floor, N = %-7d     %s   (target <= 2.0, beyond it 1.5)" \
+    $hi [ratio $hi 8.3.2 $hi 8.3.2 "" floor_]]
+puts [format "all steps / floor, N = %-7d    %s   (target <= 5.0, beyond it 3.0)" \
+    $hi [ratio $hi 6.5.0 $hi 6.5.0 "" floor_]]
 foreach n $sizes {
     puts [format "all steps / one step, N = %-7d %s   (target <= 2.5 at N = 100000)" \
         $n [ratio $n 6.5.0 $n 8.3.2]]

@@ -57,11 +57,15 @@ proc is_decimal {text} {
 }
 
 # decimal_value --
-#   Takes a decimal integer text and returns it without leading zeros,
-#   so that "08" reads as 8 and never as an octal number. The result is
-#   safe to use in expr.
+#   Takes a decimal integer text (an optional sign and digits) and returns
+#   it without the plus sign and leading zeros, so that "08" reads as 8 and
+#   never as an octal number. The result is safe to use in expr.
 proc decimal_value {text} {
-    regexp {^([-+]?)0*([0-9]*)$} $text -> sign digits
+    set sign [string index $text 0]
+    if {$sign eq "-" || $sign eq "+"} {
+        set text [string range $text 1 end]
+    }
+    set digits [string trimleft $text 0]
     if {$digits eq ""} {
         return 0
     }
@@ -221,54 +225,6 @@ proc FixVersion {list oldMajVer oldMinVer newMajVer newMinVer newBugVer} {
     return
 }
 
-# line_end --
-#   Takes the file's bytes and the position where a line starts; returns
-#   the position where the line's text ends (its line end or the end of
-#   the data) and the position where the next line starts. A line ends at
-#   a line feed, a carriage return and line feed, or a lone carriage
-#   return.
-proc line_end {data pos} {
-    if {![regexp -start $pos -indices {\r\n|[\r\n]} $data m]} {
-        set len [string length $data]
-        return [list $len $len]
-    }
-    lassign $m first last
-    list $first [expr {$last + 1}]
-}
-
-# read_string_element --
-#   Takes the file's bytes, the position where a line starts and the line
-#   text; the line holds a string token. Returns a list of the record's
-#   prefix (untrimmed), the string element (text and closing space) and
-#   the position where the next line starts, or an empty list when the
-#   string token breaks the format (no asterisk before the first double
-#   quote, a count that is not decimal, fewer bytes left than the count,
-#   no closing space).
-proc read_string_element {data start line} {
-    set q [string first \" $line]
-    set s [string first * $line]
-    if {$s < 0 || $s > $q} {
-        return {}
-    }
-    set digits [string range $line [expr {$s + 1}] [expr {$q - 1}]]
-    if {![regexp {^[0-9]+$} $digits]} {
-        return {}
-    }
-    set digits [decimal_value $digits]
-    set from [expr {$start + $q + 1}]
-    set left [expr {[string length $data] - $from}]
-    # The element is the count's bytes and the closing space.
-    if {[string length $digits] > 15 || $digits + 1 > $left} {
-        return {}
-    }
-    set to [expr {$from + $digits}]
-    if {[string index $data $to] ne " "} {
-        return {}
-    }
-    list [string range $line 0 [expr {$s - 1}]] \
-        [string range $data $from $to] [lindex [line_end $data [expr {$to + 1}]] 1]
-}
-
 # read_file_bytes --
 #   Takes a file name as given and returns a list: "ok" and the file's
 #   bytes, each byte one character, or "error" and a message saying why
@@ -299,14 +255,62 @@ proc read_file_bytes {name} {
     list ok $data
 }
 
+# file_lines --
+#   Takes a file's bytes; returns its lines and what ends each: a list of
+#   the lines' texts, followed by "" when the bytes end with a line end,
+#   and a list of the bytes that follow each of those (a line feed, a
+#   carriage return, or both, and "" after the last), or an empty list
+#   when every line ends with a line feed. A line ends at a line feed, a
+#   carriage return and line feed, or a lone carriage return. The bytes
+#   are split once at their line feeds, and pieces that hold carriage
+#   returns once more at those.
+proc file_lines {data} {
+    set lines [split $data \n]
+    if {[llength [split $data \r]] == 1} {
+        return [list $lines {}]
+    }
+    set pieces $lines
+    set lines {}
+    set ends {}
+    set last [expr {[llength $pieces] - 1}]
+    set k 0
+    foreach piece $pieces {
+        set end [expr {$k < $last ? "\n" : ""}]
+        set parts [split $piece \r]
+        if {[llength $parts] < 2} {
+            lappend lines $piece
+            lappend ends $end
+        } else {
+            foreach part [lrange $parts 0 end-1] {
+                lappend lines $part
+                lappend ends \r
+            }
+            if {[lindex $parts end] ne "" || $k == $last} {
+                lappend lines [lindex $parts end]
+                lappend ends $end
+            } else {
+                # A carriage return just before a line feed ends its line
+                # with it.
+                lset ends end \r\n
+            }
+        }
+        incr k
+    }
+    list $lines $ends
+}
+
 # read_app --
 #   Takes a file name as given on the command line and loads the file
 #   into the table app; app(types) lists the type of each line as the
 #   record index takes it ("" where the record must be read again).
 #   Returns "READ_APP_DONE", "READ_APP_NOT_AN_APP" or
 #   "READ_APP_CANT_ACCCESS"; a refusal is shown at once.
+#
+#   The lines come from file_lines. A string record's text may run on
+#   over the following lines, joined again by the line ends between them;
+#   the rest of the line its text ends in is dropped.
 proc read_app {name} {
-    global app rec_names
+    global app rec_names rec_type_scan ws_chars
     if {![file exists [safe_path $name]]} {
         output_str "File $name does not exist"
         return READ_APP_CANT_ACCCESS
@@ -320,42 +324,102 @@ proc read_app {name} {
         output_str "$name is not a Quorvis application"
         return READ_APP_NOT_AN_APP
     }
-    set len [string length $data]
-    set pos 0
+    set refused "$name is not a Quorvis application"
+    # A backslash may keep the blank after it at the end of a line (see
+    # trim_ws).
+    set escaped [expr {[llength [split $data \\]] > 1}]
+    lassign [file_lines $data] lines ends
+    unset data
+    set total [llength $lines]
+    # What follows the last line end is a line only when it is not empty.
+    set nlines [expr {[lindex $lines end] eq "" ? $total - 1 : $total}]
+    set i 0
     set types {}
-    for {set i 0} {$pos < $len} {incr i} {
-        lassign [line_end $data $pos] stop next
-        set line [string range $data $pos [expr {$stop - 1}]]
+    for {set k 0} {$k < $nlines} {incr k} {
+        # The line goes from the list, so that what is read stays in
+        # memory once, as the table's record.
+        set line [lindex $lines $k]
+        lset lines $k ""
         # A type read from two plain words at the start of the line stays
         # the type of the record as it is kept; it is noted for the record
-        # index. Other lines are typed again from the record.
-        set type [rec_type_plain $line]
-        if {$type eq ""} {
-            set type [rec_type $line]
-            lappend types ""
-        } elseif {[info exists rec_names($type)]} {
+        # index. Other lines are typed again from the record. (The words
+        # end before any double quote.)
+        set n [scan $line $rec_type_scan sep type next]
+        if {$n >= 2 && $sep in {32 9 10 11 12 13} &&
+                ($n == 2 || $next in {32 9 10 11 12 13})} {
+            if {![info exists rec_names($type)]} {
+                set rec_names($type) $type
+            }
             lappend types $rec_names($type)
         } else {
-            set rec_names($type) $type
-            lappend types $type
+            set type [rec_type $line]
+            lappend types ""
         }
         if {$i == 1 && $type ne "#AppVwCfg"} {
-            output_str "$name is not a Quorvis application"
+            output_str $refused
             return READ_APP_NOT_AN_APP
         }
-        if {$type ne "#PanelButtonVwCfg" && [string first \" $line] >= 0} {
-            set parts [read_string_element $data $pos $line]
-            if {$parts eq ""} {
-                output_str "$name is not a Quorvis application"
-                return READ_APP_NOT_AN_APP
+        set q [string first \" $line]
+        if {$q < 0 || $type eq "#PanelButtonVwCfg"} {
+            if {$escaped} {
+                set app(l,$i) [trim_ws $line]
+            } else {
+                set app(l,$i) [string trim $line $ws_chars]
             }
-            lassign $parts prefix elem next
-            set app(l,$i) "[trim_ws $prefix] [canon_elem $elem]"
-            set app(q,$i) 1
-        } else {
-            set app(l,$i) [trim_ws $line]
+            incr i
+            continue
         }
-        set pos $next
+        # A string token: an asterisk before the quote, the count of the
+        # text's bytes as decimal digits, the quote, the text and its
+        # closing blank.
+        set s [string first * $line]
+        set digits [string range $line [expr {$s + 1}] [expr {$q - 1}]]
+        # (The file's characters are bytes: the only digits among them are
+        # 0 to 9.)
+        if {$s < 0 || $s > $q || ![string is digit -strict $digits]} {
+            output_str $refused
+            return READ_APP_NOT_AN_APP
+        }
+        set count [string trimleft $digits 0]
+        if {$count eq ""} {
+            set count 0
+        }
+        if {[string length $count] > 15} {
+            output_str $refused
+            return READ_APP_NOT_AN_APP
+        }
+        # The text and its closing blank, from just after the quote.
+        set to [expr {$q + 1 + $count}]
+        set have [string length $line]
+        while {$have <= $to && $k + 1 < $total} {
+            set end [expr {$ends eq "" ? "\n" : [lindex $ends $k]}]
+            incr k
+            set more [lindex $lines $k]
+            lset lines $k ""
+            append line $end $more
+            incr have [expr {[string length $end] + [string length $more]}]
+        }
+        if {$have <= $to || [string index $line $to] ne " "} {
+            output_str $refused
+            return READ_APP_NOT_AN_APP
+        }
+        set elem [string range $line [expr {$q + 1}] $to]
+        set prefix [string range $line 0 [expr {$s - 1}]]
+        if {$escaped} {
+            set prefix [trim_ws $prefix]
+        } else {
+            set prefix [string trim $prefix $ws_chars]
+        }
+        # Braces hold the text as it is unless it holds a brace or a
+        # backslash (it always holds its closing blank).
+        if {[string first \{ $elem] >= 0 || [string first \} $elem] >= 0 ||
+                [string first \\ $elem] >= 0} {
+            set app(l,$i) "$prefix [canon_elem $elem]"
+        } else {
+            set app(l,$i) "$prefix {$elem}"
+        }
+        set app(q,$i) 1
+        incr i
     }
     set app(cnt) $i
     set app(types) $types
@@ -381,26 +445,35 @@ proc render_lines {from to} {
         if {![info exists app(l,$n)]} {
             continue
         }
+        set text $app(l,$n)
         if {![info exists app(q,$n)]} {
             # (A copy is searched: searching the record itself would keep
             # a wide-character copy of its text beside it.)
-            if {[regexp {[\r\n"]} [string range $app(l,$n) 0 end]]} {
-                unwritable $n plain $app(l,$n)
+            set copy [string range $text 0 end]
+            if {[string first \" $copy] >= 0 || [string first \n $copy] >= 0 ||
+                    [string first \r $copy] >= 0} {
+                unwritable $n plain $text
             }
-            lappend out "$app(l,$n) "
+            lappend out "$text "
             continue
         }
-        if {[catch {llength $app(l,$n)}]} {
+        if {[catch {llength $text}]} {
             return -code error -errorcode {NORVANE RECORD} \
                 "record $n cannot be read as a list and cannot be written"
         }
-        set last [lindex $app(l,$n) end]
-        set head [canon_list [lrange $app(l,$n) 0 end-1]]
-        if {[string index $last end] ne " " || [regexp {[\r\n"*]} $head]
-                || [string first #PanelButtonVwCfg $head] >= 0} {
-            unwritable $n string $head $last
+        set last [lindex $text end]
+        set head [lrange $text 0 end-1]
+        # Plain tokens joined are their canonical form.
+        set text [join $head " "]
+        if {$head ne $text} {
+            set text [canon_list $head]
         }
-        lappend out "$head *[expr {[string length $last] - 1}]\"$last"
+        if {[string index $last end] ne " " || [string first * $text] >= 0 ||
+                [string first \" $text] >= 0 || [string first \n $text] >= 0 ||
+                [string first \r $text] >= 0 || [string first #PanelButtonVwCfg $text] >= 0} {
+            unwritable $n string $text $last
+        }
+        lappend out "$text *[expr {[string length $last] - 1}]\"$last"
         # The record's tokens, parsed here, need not stay in memory.
         string length $app(l,$n)
     }

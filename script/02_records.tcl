@@ -150,25 +150,9 @@ proc rec_len {text} {
 
 # The first two words of a record and what follows each: a word is a run
 # of characters other than the file format's whitespace, braces, double
-# quotes and backslashes.
-set rec_type_format "%\[^ \t\n\r\v\f{}\"\\\]%c%\[^ \t\n\r\v\f{}\"\\\]%c"
-
-# rec_type_plain --
-#   Takes a record text; returns its type when the text starts with two
-#   plain words, each followed by one whitespace character (or the end),
-#   else an empty text. Those words are the first two tokens as a list
-#   reads them, and stay so whatever follows them. They are found without
-#   parsing the whole record, and without changing how its value is held
-#   (a record held as a list stays one).
-proc rec_type_plain {text} {
-    global rec_type_format
-    if {[scan $text $rec_type_format first sep type next] >= 3 &&
-            $sep in {32 9 10 11 12 13} &&
-            (![info exists next] || $next in {32 9 10 11 12 13})} {
-        return $type
-    }
-    return ""
-}
+# quotes and backslashes. The first word is passed over; scan sets the
+# character after it, the second word and the character after that.
+set rec_type_scan "%*\[^ \t\n\r\v\f{}\"\\\]%c%\[^ \t\n\r\v\f{}\"\\\]%c"
 
 set rec_type_known {}
 
@@ -176,17 +160,20 @@ set rec_type_known {}
 #   Takes a record text and returns its type, token 1. A text that cannot
 #   be read as a list gives its second whitespace-separated word.
 proc rec_type {text} {
-    global rec_type_format rec_type_known
+    global rec_type_scan rec_type_known
     # A caller that knows the type of the text a step is about to read
     # says so in rec_type_known: {text type}.
     if {$text eq [lindex $rec_type_known 0]} {
         return [lindex $rec_type_known 1]
     }
-    # (rec_type_plain, written out: this runs for every record a step
-    # visits.)
-    if {[scan $text $rec_type_format first sep type next] >= 3 &&
-            $sep in {32 9 10 11 12 13} &&
-            (![info exists next] || $next in {32 9 10 11 12 13})} {
+    # Two plain words at the start, each followed by one whitespace
+    # character (or the end), are the first two tokens as a list reads
+    # them, whatever follows: they are found without parsing the whole
+    # record, and without changing how its value is held (a record held
+    # as a list stays one). read_app types its lines by the same rule.
+    set n [scan $text $rec_type_scan sep type next]
+    if {$n >= 2 && $sep in {32 9 10 11 12 13} &&
+            ($n == 2 || $next in {32 9 10 11 12 13})} {
         return $type
     }
     if {[catch {lindex $text 1} type]} {

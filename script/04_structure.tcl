@@ -13,17 +13,6 @@
 # String records (app(q,<n>) set) hold text, not references: their text
 # is never renumbered, even when it happens to begin with "@" and digits.
 
-# dec_value --
-#   Takes a run of decimal digits and returns it as a number; leading
-#   zeros do not make it octal ("08" is 8).
-proc dec_value {digits} {
-    set digits [string trimleft $digits 0]
-    if {$digits eq ""} {
-        return 0
-    }
-    return $digits
-}
-
 # ref_value --
 #   Takes a token and returns the line number it refers to when it is a
 #   reference ("@" and decimal digits only), else -1.
@@ -31,7 +20,7 @@ proc ref_value {tok} {
     if {[string index $tok 0] ne "@" || ![regexp {^@([0-9]+)$} $tok -> digits]} {
         return -1
     }
-    dec_value $digits
+    decimal_value $digits
 }
 
 # refs_above_pattern --
@@ -41,7 +30,7 @@ proc ref_value {tok} {
 #   backslash, has no reference above n, so a pass over the table skips it
 #   without reading it as a list.
 proc refs_above_pattern {n} {
-    set n [dec_value $n]
+    set n [decimal_value $n]
     set d [string length $n]
     set alts [list "\[1-9\]\[0-9\]{$d,}"]
     for {set i 0} {$i < $d} {incr i} {
@@ -65,7 +54,7 @@ proc refs_above_pattern {n} {
 #   where it does not.) Such a record refers to no line above the number
 #   refs_globs_bound gives.
 proc refs_above_globs {n} {
-    set n [dec_value $n]
+    set n [decimal_value $n]
     set d [string length $n]
     set digit {[0-9]}
     list "*@\[1-9\][string repeat $digit $d]*" \
@@ -78,7 +67,7 @@ proc refs_above_globs {n} {
 #   none of the patterns of refs_above_globs may refer to: below n's first
 #   digit followed by zeros.
 proc refs_globs_bound {n} {
-    set n [dec_value $n]
+    set n [decimal_value $n]
     expr {max(0, [string index $n 0] * 10 ** ([string length $n] - 1) - 1)}
 }
 
@@ -137,7 +126,7 @@ proc rec_refs {text} {
             [catch {lsearch -all -inline -regexp $text {^@[0-9]+$}} toks]} {
         return {}
     }
-    lmap tok $toks {dec_value [string range $tok 1 end]}
+    lmap tok $toks {decimal_value [string range $tok 1 end]}
 }
 
 # ref_line --
@@ -153,7 +142,7 @@ proc ref_line {tok} {
         return -code error -errorcode {NORVANE BADREF} \
             "Damaged record: \"$tok\" is not a line reference"
     }
-    set line [dec_value $digits]
+    set line [decimal_value $digits]
     if {$line >= $app(cnt) || ![info exists app(l,$line)]} {
         return -code error -errorcode {NORVANE BADREF} \
             "Damaged record: reference $tok names no record of the file"
@@ -487,7 +476,7 @@ proc first_referrer {x} {
     if {$known} {
         index_refs_known
     }
-    set to_x "@0*[dec_value $x](?!\[0-9\])"
+    set to_x "@0*[decimal_value $x](?!\[0-9\])"
     for {set i 0} {$i < $x} {incr i} {
         if {$known} {
             set m [lindex $rec_maxref $i]
@@ -641,6 +630,126 @@ proc count_entries_down {varName} {
         return -code error -errorcode {NORVANE BADCOUNT} \
             "Damaged record: collection count \"$tok\" is not a number"
     }
-    tok_replace rec 4 4 i[expr {[dec_value $digits] - 1}]
+    tok_replace rec 4 4 i[expr {[decimal_value $digits] - 1}]
+    return
+}
+
+# records_of_type --
+#   Takes a record type; returns in ascending order lines of the table
+#   among which are all those holding a record of that type: while the
+#   record index is kept, the lines indexed with the type and those written
+#   since; else every line. The caller reads each line's type itself.
+proc records_of_type {type} {
+    global app rec_index rec_types rec_dirty
+    if {![index_is_current]} {
+        set lines {}
+        for {set i 0} {$i < $app(cnt)} {incr i} {
+            lappend lines $i
+        }
+        return $lines
+    }
+    set lines $rec_dirty
+    foreach n [index_list rec_index $type] {
+        if {[lindex $rec_types $n] eq $type} {
+            lappend lines $n
+        }
+    }
+    # Lines added at the end since the index last looked.
+    for {set i [llength $rec_types]} {$i < $app(cnt)} {incr i} {
+        lappend lines $i
+    }
+    lsort -integer -unique $lines
+}
+
+# set_record --
+#   Takes a line and a record text; makes the text the table's record on
+#   that line (a plain record) and tells the record index. Returns nothing.
+proc set_record {n text} {
+    global app
+    set app(l,$n) $text
+    index_note $n
+    return
+}
+
+# edit_record --
+#   Takes a line, an editing command and its arguments; calls the command
+#   with the name of the table's record on that line and the arguments,
+#   and tells the record index that the line was written. Returns what the
+#   command returns.
+proc edit_record {n cmd args} {
+    global app
+    set result [{*}$cmd app(l,$n) {*}$args]
+    index_note $n
+    return $result
+}
+
+# open_lines_after_each --
+#   Takes lines of the table in ascending order and a count; opens count
+#   lines after each of them at once, in one move of the table and one
+#   renumbering, and gives every record what open_lines and renumber_refs
+#   after each line in turn (the first line first) would give it: the
+#   k-th line (from 0) stands at its line plus k times count when its
+#   lines open, and a reference above it and not above the next line is
+#   raised by (k + 1) times count. The opened lines are empty plain
+#   records. Returns the lines where the given records now stand.
+proc open_lines_after_each {lines count} {
+    global app
+    set diffs {}
+    set k 0
+    foreach v $lines {
+        lappend diffs [expr {$count * ($k + 1)}]
+        incr k
+    }
+    ref_records [lindex $lines 0] [list raise_after_each $lines $count $diffs]
+    # The records between two lines go down by count times the number of
+    # lines above them.
+    set cnt $app(cnt)
+    set k [llength $lines]
+    foreach v [lreverse $lines] last [lreverse [concat [lrange $lines 1 end] [expr {$cnt - 1}]]] {
+        move_lines [expr {$v + 1}] $last [expr {$count * $k}]
+        incr k -1
+    }
+    set moved {}
+    set k 0
+    foreach v $lines {
+        set n [expr {$v + $count * $k}]
+        for {set i [expr {$n + 1}]} {$i <= $n + $count} {incr i} {
+            set app(l,$i) ""
+            unset -nocomplain app(q,$i)
+        }
+        lappend moved $n
+        incr k
+    }
+    set app(cnt) [expr {$cnt + $count * $k}]
+    foreach n $moved {
+        index_moved [list open $n $count]
+    }
+    return $moved
+}
+
+# raise_after_each --
+#   Takes the lines of open_lines_after_each, its count and the
+#   differences it raises references by (as raise_refs takes them), and a
+#   line, its record's tokens, the positions of their references and
+#   whether its text is plain, as ref_records gives them; renumbers the
+#   record as the openings one after another would. Returns nothing.
+proc raise_after_each {lines count diffs i rec hits plain} {
+    global app
+    if {!$plain} {
+        # Not plain: renumbered opening by opening, read anew each time,
+        # as the record would be.
+        set text $app(l,$i)
+        set k 0
+        foreach v $lines {
+            set text [renumber_text $text [expr {$v + $count * $k}] $count]
+            incr k
+        }
+        set_record $i $text
+        return
+    }
+    lassign [raise_refs rec $hits $lines $diffs] changed top again
+    if {$changed} {
+        store_renumbered $i $rec $top $again 1
+    }
     return
 }

@@ -1,12 +1,11 @@
 # Batch driver: the run's globals, the upgrade-step list and the loop
 # that applies one step to every record of the loaded file.
 
-# The target version: the version the last step writes, which needs no
-# conversion. It is also the program's own version: the build takes the
-# version of the project and of the Debian package from this line, which
-# it reads as written here (one "set my_ver_xyz X.Y.Z" at the start of a
-# line).
-set my_ver_xyz 8.3.3
+# The target version, my_ver_xyz: the version the last step writes, which
+# needs no conversion. Each step declared (upgrade_step) sets it to the
+# version it writes, so the last one leaves its own.
+# It is also the program's own version: the build takes the version of
+# the project and of the Debian package from the last declaration.
 
 # Application types that can no longer be converted.
 set obsolete_app_types {PhChReflApp}
@@ -87,7 +86,6 @@ proc register_step {ver types {filters {}}} {
             }
         }
     }
-    unset -nocomplain ::step_prefilter_cache($ver)
     array unset ::filter_texts_from
     return
 }
@@ -110,12 +108,19 @@ proc register_pass_start {ver cmd} {
 #   on what does not change while the steps run (the file's version before
 #   conversion, its application type, the rule tables); it queues messages
 #   and raises errors only for "#AppVwCfg" records. Consecutive local
-#   steps may then be applied one record at a time (process_run). Returns
+#   steps may then be applied one record at a time (run_pass). Returns
 #   nothing.
 proc register_local {ver} {
     global step_local
     set step_local($ver) 1
     return
+}
+
+# target_version --
+#   Returns the version the last step of verlist writes.
+proc target_version {} {
+    global verlist step_writes
+    return $step_writes([lindex $verlist end])
 }
 
 # step_refused --
@@ -146,18 +151,15 @@ proc announce_step {ver} {
 
 # process_fix --
 #   Takes one entry of verlist and applies the step "fixapp<entry>" to every
-#   record of the table from line 1 up to the count taken before the pass.
-#   Returns 1 when the step was applied and 0 when it was refused.
+#   record of the table from line 1 up to the count taken before the pass:
+#   the plain loop, which the engine (run_pass) is held to. Returns 1 when
+#   the step was applied and 0 when it was refused.
 proc process_fix {fixapp_ver} {
-    global app cur_index norvane_fast_steps step_pass_start
+    global app cur_index step_pass_start
     if {[step_refused $fixapp_ver]} {
         return 0
     }
     set count $app(cnt)
-    if {$norvane_fast_steps} {
-        visit_records $fixapp_ver $count
-        return 1
-    }
     if {[info exists step_pass_start($fixapp_ver)]} {
         {*}$step_pass_start($fixapp_ver) $count 0
     }
@@ -171,10 +173,11 @@ proc process_fix {fixapp_ver} {
 }
 
 # run_steps --
-#   Takes entries of verlist in order; announces and applies each step,
-#   consecutive local steps together through process_run when steps visit
-#   records by type. Returns 1 when every step was applied and 0 when one
-#   was refused (the steps after it are not announced).
+#   Takes entries of verlist in order; announces and applies each step
+#   through the engine, consecutive local steps in one pass (run_pass), or
+#   through the plain loop when norvane_fast_steps is 0. Returns 1 when
+#   every step was applied and 0 when one was refused (the steps after it
+#   are not announced).
 proc run_steps {vers} {
     global app norvane_fast_steps step_local
     # The types noted when the table was read hold until a step runs.
@@ -182,25 +185,25 @@ proc run_steps {vers} {
         index_build $app(types)
     }
     unset -nocomplain app(types)
+    if {!$norvane_fast_steps} {
+        foreach ver $vers {
+            announce_step $ver
+            if {![process_fix $ver]} {
+                return 0
+            }
+        }
+        return 1
+    }
     set i 0
     set n [llength $vers]
     while {$i < $n} {
         set j $i
-        if {$norvane_fast_steps} {
-            while {$j + 1 < $n && [info exists step_local([lindex $vers $j])] &&
-                   [info exists step_local([lindex $vers $j+1])]} {
-                incr j
-            }
+        while {$j + 1 < $n && [info exists step_local([lindex $vers $j])] &&
+               [info exists step_local([lindex $vers $j+1])]} {
+            incr j
         }
-        if {$j > $i} {
-            if {![process_run [lrange $vers $i $j]]} {
-                return 0
-            }
-        } else {
-            announce_step [lindex $vers $i]
-            if {![process_fix [lindex $vers $i]]} {
-                return 0
-            }
+        if {![run_pass [lrange $vers $i $j]]} {
+            return 0
         }
         set i [expr {$j + 1}]
     }
@@ -222,6 +225,7 @@ proc init_run {} {
     set verbose_option 1
     set check_option 0
     set backup_option 0
+    set my_ver_xyz [target_version]
     set window_title "Quorvis Norvane - Version $my_ver_xyz"
     set norvane_exit_status 0
     return

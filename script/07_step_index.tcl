@@ -1,25 +1,21 @@
 # Record index by type, so that a step visits only the records of the types
 # it has rules for.
 #
-# Every step registers the record types (glob patterns) its rules can
-# change or react to (register_step). A record of any other type passes a
-# step unchanged, so calling the step for it can be left out. The index
-# keeps, for each record type, the lines that hold records of that type;
-# a step's pass visits those lines in ascending order, exactly as the plain
-# loop over all lines would reach them.
+# Every step's declaration gives the record types (glob patterns) its
+# rules can change or react to (upgrade_step, register_step). A record of
+# any other type passes a step unchanged, so calling the step for it can be
+# left out. The index keeps, for each record type, the lines that hold
+# records of that type; a step's pass (visit_pass) visits those lines in
+# ascending order, exactly as the plain loop over all lines would reach
+# them.
 #
 # Steps change records while a pass runs: the record passed in, other
 # records (a collection's count, a control converted elsewhere), whole
 # stretches of lines (lines opened or removed, references renumbered) and
 # records added at the end. The pass notes the record it passed in when
-# the visit changed it; whatever writes another record of the table notes
-# that line (index_note), and records added at the end are seen by the
-# count. After each visit the noted lines are indexed again; a line not
-# yet visited in this pass that now holds a record of a type the step has
-# rules for joins the lines still to visit. When a visit changed the
-# number of lines in a way the index was not told of, or wrote many lines,
-# the rest of the pass goes line by line, reading the table as it is, and
-# the index is built anew for the next pass.
+# the visit changed it; the structure layer notes every other record it
+# writes (index_note, through set_record and edit_record), and records
+# added at the end are seen by the count. Steps never call the index.
 #
 # Opening and removing lines (open_lines, remove_lines) and renumbering
 # references (renumber_refs, close_refs) go through every line of the
@@ -82,10 +78,6 @@ set rec_heldlines {}
 set rec_moves {}
 set rec_shifts {}
 
-# A visit that wrote more lines than this makes the rest of the pass go
-# line by line.
-set rec_scan_limit 64
-
 # index_set --
 #   Takes the name of a per-line list, a line and a value; sets the list's
 #   element for that line, lengthening the list with empty elements when
@@ -137,13 +129,7 @@ proc index_build {{known {}}} {
         if {[info exists app(l,$n)]} {
             set t [lindex $known $n]
             if {$t eq ""} {
-                # (index_type, written out: this loop runs over every line.)
-                set t [rec_type $app(l,$n)]
-                if {[info exists rec_names($t)]} {
-                    set t $rec_names($t)
-                } else {
-                    set rec_names($t) $t
-                }
+                set t [index_type $app(l,$n)]
             }
             lappend rec_index($t) $n
             lset rec_types $n $t
@@ -197,32 +183,6 @@ proc index_refs_known {} {
         }
     }
     return
-}
-
-# lines_of_type --
-#   Takes a record type; returns in ascending order the lines of the table
-#   that may hold a record of that type: while the index is kept, the
-#   lines indexed with the type and those written since; else every line.
-proc lines_of_type {type} {
-    global app rec_index rec_types rec_dirty
-    if {![index_is_current]} {
-        set lines {}
-        for {set i 0} {$i < $app(cnt)} {incr i} {
-            lappend lines $i
-        }
-        return $lines
-    }
-    set lines $rec_dirty
-    foreach n [index_list rec_index $type] {
-        if {[lindex $rec_types $n] eq $type} {
-            lappend lines $n
-        }
-    }
-    # Lines added at the end since the index last looked.
-    for {set i [llength $rec_types]} {$i < $app(cnt)} {incr i} {
-        lappend lines $i
-    }
-    lsort -integer -unique $lines
 }
 
 # index_list --
@@ -463,35 +423,6 @@ proc step_visits {ver text} {
     return 0
 }
 
-# step_prefilter --
-#   Takes a step version; returns texts one of which every record the step
-#   is called for holds (see step_visits): for each of its types the
-#   type's filter texts, or the type name itself when it has none, and a
-#   backslash (behind which any of them may hide). A line that holds none
-#   of them is passed over without reading its type. Returns an empty list
-#   when the step has a type pattern (a pattern names no one text).
-proc step_prefilter {ver} {
-    global step_types step_prefilter_cache
-    if {![info exists step_prefilter_cache($ver)]} {
-        set texts {}
-        if {[info exists step_types($ver)]} {
-            foreach p $step_types($ver) {
-                if {[string match {*[*?[\\]*} $p]} {
-                    set texts {}
-                    break
-                }
-                set own [step_filter $ver $p]
-                lappend texts {*}[expr {$own eq "" ? [list $p] : $own}]
-            }
-        }
-        if {[llength $texts]} {
-            lappend texts \\
-        }
-        set step_prefilter_cache($ver) [lsort -unique $texts]
-    }
-    return $step_prefilter_cache($ver)
-}
-
 # index_lines --
 #   Takes a list of step versions; returns in ascending order the lines
 #   that hold records of a type one of the steps has rules for, less those
@@ -686,172 +617,4 @@ proc filter_texts {{from ""}} {
         set filter_texts_from($from) [lsort -unique $texts]
     }
     return $filter_texts_from($from)
-}
-
-# visit_line_by_line --
-#   Takes a step version, a line n and the pass's count; calls the step
-#   for every line after n and below the count whose record it is to be
-#   called for (step_visits), reading the table as it is. Returns nothing.
-proc visit_line_by_line {ver n count} {
-    global app cur_index
-    set step fixapp$ver
-    set pre [step_prefilter $ver]
-    for {set i [expr {$n + 1}]} {$i < $count} {incr i} {
-        if {![info exists app(l,$i)]} {
-            continue
-        }
-        if {$pre ne ""} {
-            # (A copy is searched, as in index_lines.)
-            set text [string range $app(l,$i) 0 end]
-            set hit 0
-            foreach x $pre {
-                if {[string first $x $text] >= 0} {
-                    set hit 1
-                    break
-                }
-            }
-            if {!$hit} {
-                continue
-            }
-        }
-        if {[step_visits $ver $app(l,$i)]} {
-            set cur_index $i
-            $step app(l,$i)
-        }
-    }
-    return
-}
-
-# visit_records --
-#   Takes a step version and the pass's count (app(cnt) when the pass
-#   began); calls the step "fixapp<version>" for every line from 1 to the
-#   count minus one that holds a record of one of the step's types, in
-#   ascending order, with cur_index set to the line (a file that needs
-#   only the last step gets the plain pass). Lines moved while the pass
-#   runs are followed: like the plain loop, the pass goes on with the line
-#   after the one it visited, whatever record now lies there. Returns
-#   nothing.
-proc visit_records {ver count} {
-    global app cur_index rec_dirty rec_scan_limit rec_index_ok rec_index \
-        rec_types rec_maxref rec_cnt rec_shifts verlist step_pass_start \
-        rec_heldlines step_filtered rec_held rec_names
-    set step fixapp$ver
-    if {![index_is_current] && [lindex $verlist end] eq $ver} {
-        # The last step and no index yet: one pass over every record costs
-        # less time and memory than indexing the table for it.
-        for {set i 1} {$i < $count} {incr i} {
-            if {[info exists app(l,$i)]} {
-                set cur_index $i
-                $step app(l,$i)
-            }
-        }
-        return
-    }
-    index_update
-    if {[info exists step_pass_start($ver)]} {
-        {*}$step_pass_start($ver) $count 1
-        index_update
-    }
-    set todo [index_lines $ver]
-    set rec_shifts {}
-    set k 0
-    while {$k < [llength $todo]} {
-        set n [lindex $todo $k]
-        incr k
-        if {$n >= $count} {
-            break
-        }
-        if {$n < 1 || ![info exists app(l,$n)]} {
-            continue
-        }
-        set cur_index $n
-        set before $app(l,$n)
-        $step app(l,$n)
-        if {![info exists app(l,$n)] || $app(l,$n) ne $before} {
-            index_note $n
-        }
-        if {$rec_shifts ne ""} {
-            # Lines moved: the lines still to visit (in ascending order)
-            # move with their records, and those that moved to this line
-            # or before it have had their turn.
-            set rest [index_shift_lines [lrange $todo $k end] $rec_shifts]
-            set rec_shifts {}
-            set todo {}
-            foreach i $rest {
-                if {$i > $n} {
-                    lappend todo $i
-                }
-            }
-            set k 0
-        }
-        if {$app(cnt) != $rec_cnt} {
-            if {$app(cnt) < $rec_cnt || !$rec_index_ok} {
-                # Lines went without the index being told: the rest of
-                # the pass reads the table as it is, and the next pass
-                # indexes it anew.
-                set rec_index_ok 0
-                set rec_dirty {}
-                visit_line_by_line $ver $n $count
-                return
-            }
-            # Records added at the end: indexed like lines written.
-            for {set i $rec_cnt} {$i < $app(cnt)} {incr i} {
-                lappend rec_dirty $i
-            }
-            set rec_cnt $app(cnt)
-        }
-        if {$rec_dirty eq ""} {
-            # Unchanged: the record's tokens, parsed while the step read
-            # it, need not stay in memory. (Its value is the one the step
-            # was given.)
-            string length $before
-            continue
-        }
-        if {[info exists app(l,$n)] && [lsearch -exact -not $rec_dirty $n] < 0 &&
-                $n < [llength $rec_held] && $n < [llength $rec_maxref]} {
-            # Only the record passed in was written: index it again.
-            # (index_type and index_set, written out: this runs for most
-            # visits.) The tokens its last edit left parsed go.
-            set rec_dirty {}
-            string length $app(l,$n)
-            set t [rec_type $app(l,$n)]
-            if {[info exists rec_names($t)]} {
-                set t $rec_names($t)
-            } else {
-                set rec_names($t) $t
-            }
-            if {[lindex $rec_types $n] ne $t} {
-                index_list_add rec_index $t $n
-                lset rec_types $n $t
-            }
-            lset rec_maxref $n -1
-            lset rec_held $n ?
-            if {[info exists step_filtered($t)]} {
-                lappend rec_heldlines $n
-            }
-            continue
-        }
-        if {[llength $rec_dirty] > $rec_scan_limit} {
-            # Many lines were written: the lines still to visit are found
-            # by reading the table as it is now, and the next pass indexes
-            # it anew.
-            set rec_index_ok 0
-            set rec_dirty {}
-            visit_line_by_line $ver $n $count
-            return
-        }
-        set later {}
-        foreach i $rec_dirty {
-            if {$i > $n && $i < $count && [info exists app(l,$i)] &&
-                    [step_visits $ver $app(l,$i)]} {
-                lappend later $i
-            }
-        }
-        index_update
-        if {[llength $later]} {
-            set todo [lsort -integer -unique [concat $later [lrange $todo $k end]]]
-            set k 0
-        }
-    }
-    return
 }

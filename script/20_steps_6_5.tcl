@@ -10,7 +10,6 @@ set app66list {
     #ReportVwCfg #SdCntrlPnlCfg #SeidVwCfg #StatsVwCfg #AdvTxtStatsVwCfg
     #ProcStatsVwCfg #SlcStatsVwCfg #VistaStatsVwCfg #VidMonVwCfg #ZernVwCfg
 }
-set app66set [type_set $app66list]
 
 # The four view fields added in 6.7.
 set app66fields {c1 c0 l262148 l1310748}
@@ -98,9 +97,9 @@ set rename_tables(7.2,prefix) [rename_block APP/D_PH_SLC {
 set repair71_versions {7.1.0 7.1.1 7.1.2 7.1.3 7.1.4 7.1.5 7.1.6 7.1.7 7.1.8}
 
 # The record types the repair is for.
-set repair71_types [type_set {
+set repair71_types {
     #ScalarLinMapMgr #ObPlotVwCfg #FcPlotVwCfg #D2PlotVwCfg #CCPlotVwCfg
-}]
+}
 
 # Full-scale settings written over the faulty ones of 7.1.0 to 7.1.8 plots:
 # for each plot type, ranges of tokens and what replaces each range.
@@ -124,63 +123,34 @@ set repair71_zrange {
     #FcPlotVwCfg {37 {35 37}}
 }
 
-header_step 6.5 {6 5} {6 6 0}
+upgrade_step 6.5 6.6.0 {}
 
-register_step 6.6 [list #CharString #AppVwCfg {*}$app66list] \
-    [list #CharString [rename_texts $rename_tables(6.6)]]
-register_local 6.6
-# fixapp6.6 --
-#   Upgrade step 6.6 to 6.7.0. Takes the name of a record variable; renames
-#   the stitching paths, and gives the views of app66list and the header
-#   their four new fields. Returns nothing.
-proc fixapp6.6 {list} {
-    upvar 1 $list l
-    global app66set app66fields rename_tables
-    set type [rec_type $l]
-    if {$type eq "#CharString"} {
-        apply_renames l patch_path $rename_tables(6.6)
-    } elseif {[dict exists $app66set $type]} {
-        tok_insert l 19 {*}$app66fields
-    } elseif {$type eq "#AppVwCfg"} {
-        # The version is rewritten while the header still has its 34-token
-        # layout; the insertion then gives it the 38-token one.
-        FixVersion l 6 6 6 7 0
-        tok_insert l 19 {*}$app66fields
-    }
-    return
+# Step 6.6: the stitching paths are renamed, and the views of app66list and
+# the header get their four new fields. The header's version is rewritten
+# while it still has its 34-token layout; the insertion then gives it the
+# 38-token one.
+upgrade_step 6.6 6.7.0 {
+    #CharString    {renames patch_path 6.6}
+    $app66list     {insert 19 $app66fields}
+    #AppVwCfg      {version ; insert 19 $app66fields}
 }
 
-header_step 6.7 {6 7} {7 0 0}
+upgrade_step 6.7 7.0.0 {}
 
-register_step 7.0 {#AnnotVwCfg #NumPC #AppVwCfg}
-register_local 7.0
-# fixapp7.0 --
-#   Upgrade step 7.0 to 7.1.0. Takes the name of a record variable; gives
-#   annotations and numeric controls one new field. Returns nothing.
-proc fixapp7.0 {list} {
-    upvar 1 $list l
-    switch -exact -- [rec_type $l] {
-        #AnnotVwCfg {
-            tok_append l @0
-        }
-        #NumPC {
-            tok_append l c0
-        }
-        #AppVwCfg {
-            FixVersion l 7 0 7 1 0
-        }
-    }
-    return
+# Step 7.0: annotations and numeric controls get one new field.
+upgrade_step 7.0 7.1.0 {
+    #AnnotVwCfg    {append @0}
+    #NumPC         {append c0}
 }
-
 # repair71 --
-#   Takes the name of a record variable and its type; writes sound values
+#   Takes the name of a record variable; writes sound values
 #   over the scale and plot settings that 7.1.0 to 7.1.8 stored wrongly.
 #   A record too short for a rule's replacements is left as it is.
 #   Returns nothing.
-proc repair71 {list type} {
+proc repair71 {list} {
     upvar 1 $list l
     global repair71_plots repair71_zrange HUGE_FLOAT
+    set type [rec_type $l]
     if {$type eq "#ScalarLinMapMgr"} {
         tok_replace l 4 4 c0
     } elseif {[dict exists $repair71_zrange $type]} {
@@ -222,93 +192,58 @@ proc repair71_applies {ver} {
     return $repair71_known($ver)
 }
 
-register_step 7.1 {#ScalarLinMapMgr #ObPlotVwCfg #FcPlotVwCfg #D2PlotVwCfg
-    #CCPlotVwCfg *PC #CharString #AppVwCfg} \
-    [list #CharString [rename_texts $rename_tables(7.1)]]
-register_local 7.1
-# fixapp7.1 --
-#   Upgrade step 7.1 to 7.2.0. Takes the name of a record variable; repairs
-#   files written by 7.1.0 to 7.1.8, gives controls their menu field,
-#   regroups slider paths and gives the header its 39-token layout.
-#   Returns nothing.
-proc fixapp7.1 {list} {
+# header_i3 --
+#   Takes the name of the header record variable, just given its 7.2.0
+#   version; gives it its 39-token layout. The new "i3" goes right after
+#   the version; the type reference keeps its place four tokens after the
+#   major version (token 27), where every later layout looks for it, and
+#   the token that stood between them follows it. Returns nothing.
+proc header_i3 {list} {
     upvar 1 $list l
-    global orig_ver_xyz repair71_types rename_tables
-    set type [rec_type $l]
-    if {[dict exists $repair71_types $type] && [repair71_applies $orig_ver_xyz]} {
-        repair71 l $type
-    }
-    if {[string match *PC $type]} {
-        tok_insert l 10 c2
-    }
-    if {$type eq "#CharString"} {
-        apply_renames l patch_path $rename_tables(7.1)
-    } elseif {$type eq "#AppVwCfg"} {
-        FixVersion l 7 1 7 2 0
-        # The new "i3" goes right after the version; the type reference
-        # keeps its place four tokens after the major version (token 27),
-        # where every later layout looks for it, and the token that stood
-        # between them follows it.
-        if {[rec_len $l] == 38} {
-            tok_replace l 26 27 i3 [rec_tok $l 27] [rec_tok $l 26]
-        } else {
-            tok_insert l 26 i3
-        }
+    if {[rec_len $l] == 38} {
+        tok_replace l 26 27 i3 [rec_tok $l 27] [rec_tok $l 26]
+    } else {
+        tok_insert l 26 i3
     }
     return
 }
 
-register_step 7.2 {#CharString #AppVwCfg} [list #CharString [concat \
-    [rename_texts $rename_tables(7.2)] [rename_texts $rename_tables(7.2,prefix)]]]
-register_local 7.2
-# fixapp7.2 --
-#   Upgrade step 7.2 to 7.3.0. Takes the name of a record variable;
-#   regroups trailing-edge paths and moves the phase slice results.
-#   Returns nothing.
-proc fixapp7.2 {list} {
+# Step 7.1: files written by 7.1.0 to 7.1.8 are repaired, controls get
+# their menu field, slider paths are regrouped and the header gets its
+# 39-token layout.
+upgrade_step 7.1 7.2.0 {
+    $repair71_types {also when {[repair71_applies $orig_ver_xyz]} call repair71}
+    *PC            {also insert 10 c2}
+    #CharString    {renames patch_path 7.1}
+    #AppVwCfg      {version ; call header_i3}
+}
+
+# Step 7.2: trailing-edge paths are regrouped and the phase slice results
+# moved.
+upgrade_step 7.2 7.3.0 {
+    #CharString    {renames patch_path 7.2 ; renames modify_path 7.2,prefix}
+}
+
+# zernike_paths --
+#   Takes the name of a string record variable; moves the Zernike
+#   polynomial paths under D_ZERNIKES (a path already there is not moved
+#   twice) and renames the coefficient range 16 to 35. Returns nothing.
+proc zernike_paths {list} {
     upvar 1 $list l
-    global rename_tables
-    switch -exact -- [rec_type $l] {
-        #CharString {
-            apply_renames l patch_path $rename_tables(7.2)
-            apply_renames l modify_path $rename_tables(7.2,prefix)
-        }
-        #AppVwCfg {
-            FixVersion l 7 2 7 3 0
-        }
+    if {[string first D_ZERNIKES/D_ZERN_POLY $l] < 0} {
+        modify_path l D_ZERN_POLY D_ZERNIKES/D_ZERN_POLY
+    }
+    # Same length: a plain text replacement keeps the length token.
+    set at [string first P_COEFS_16_35 $l]
+    if {$at >= 0} {
+        set l [string replace $l $at [expr {$at + 12}] P_COEFS_16_36]
     }
     return
 }
 
-register_step 7.3 {#SeidVwCfg #ZernVwCfg #CharString #AppVwCfg} \
-    {#CharString {D_ZERN_POLY P_COEFS_16_35}}
-register_local 7.3
-# fixapp7.3 --
-#   Upgrade step 7.3 to 7.4.0. Takes the name of a record variable; gives
-#   Seidel and Zernike views their new field, moves the Zernike polynomial
-#   paths and renames the coefficient range. Returns nothing.
-proc fixapp7.3 {list} {
-    upvar 1 $list l
-    switch -exact -- [rec_type $l] {
-        #SeidVwCfg - #ZernVwCfg {
-            if {[rec_len $l] != 24} {
-                tok_append l i3
-            }
-        }
-        #CharString {
-            # A path already under D_ZERNIKES is not moved twice.
-            if {[string first D_ZERNIKES/D_ZERN_POLY $l] < 0} {
-                modify_path l D_ZERN_POLY D_ZERNIKES/D_ZERN_POLY
-            }
-            # Same length: a plain text replacement keeps the length token.
-            set at [string first P_COEFS_16_35 $l]
-            if {$at >= 0} {
-                set l [string replace $l $at [expr {$at + 12}] P_COEFS_16_36]
-            }
-        }
-        #AppVwCfg {
-            FixVersion l 7 3 7 4 0
-        }
-    }
-    return
+# Step 7.3: Seidel and Zernike views get their new field, the Zernike
+# polynomial paths move and the coefficient range is renamed.
+upgrade_step 7.3 7.4.0 {
+    {#SeidVwCfg #ZernVwCfg} {len != 24 append i3}
+    #CharString    {holds {D_ZERN_POLY P_COEFS_16_35} call zernike_paths}
 }

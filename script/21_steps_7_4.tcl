@@ -144,43 +144,44 @@ proc neighbour_text {line} {
     return ""
 }
 
-register_step 7.4 {#CCPlotVwCfg #CharString #AppVwCfg} [list #CharString \
-    [list "Mask Mode:" "P_MASK_MODE " {*}[rename_texts $rename_tables(7.4)]]]
-# fixapp7.4 --
-#   Upgrade step 7.4 to 7.4.2. Takes the name of a record variable; extends
-#   the correlation plot, and renames the mask mode and regroups the
-#   reference-and-test paths, looking at the next two records to tell a
-#   reference-and-test control's label and name. Returns nothing.
-proc fixapp7.4 {list} {
+# The texts one of which a string must hold for step 7.4 to change it.
+set texts74 [list "Mask Mode:" "P_MASK_MODE " {*}[rename_texts $rename_tables(7.4)]]
+
+# ref_test_renames --
+#   Takes the name of a string record variable at line cur_index; renames
+#   the mask mode and regroups the reference-and-test paths, looking at the
+#   next two records to tell a reference-and-test control's label and name.
+#   Returns nothing.
+proc ref_test_renames {list} {
     upvar 1 $list l
     global cur_index rename_tables
-    set type [rec_type $l]
-    if {$type eq "#CCPlotVwCfg" && [rec_len $l] != 50} {
-        tok_append l i1
+    # The neighbours are looked at only for a record that holds the text a
+    # rename needs (without it the rename changes nothing).
+    if {[string first "Mask Mode:" $l] >= 0 && [rec_tok $l 2] eq "i10"} {
+        set after_next [neighbour_text [expr {$cur_index + 2}]]
+        if {[chk_for_ctrl after_next D_REF_TST_MAT]} {
+            modify_path l "Mask Mode:" "Segmentation Mode:"
+        }
     }
-    if {$type eq "#CharString"} {
-        # The neighbours are looked at only for a record that holds the
-        # text a rename needs (without it the rename changes nothing).
-        if {[string first "Mask Mode:" $l] >= 0 && [rec_tok $l 2] eq "i10"} {
-            set after_next [neighbour_text [expr {$cur_index + 2}]]
-            if {[chk_for_ctrl after_next D_REF_TST_MAT]} {
-                modify_path l "Mask Mode:" "Segmentation Mode:"
-            }
+    if {[string first "P_MASK_MODE " $l] >= 0} {
+        set next [neighbour_text [expr {$cur_index + 1}]]
+        if {[chk_for_ctrl next D_REF_TST_MAT]} {
+            modify_path l "P_MASK_MODE " "P_SEGMENTATION_MODE "
         }
-        if {[string first "P_MASK_MODE " $l] >= 0} {
-            set next [neighbour_text [expr {$cur_index + 1}]]
-            if {[chk_for_ctrl next D_REF_TST_MAT]} {
-                modify_path l "P_MASK_MODE " "P_SEGMENTATION_MODE "
-            }
-        }
-        modify_path l "D_REF_TST_MAT/P_MASK_MODE " "D_REF_TST_MAT/P_SEGMENTATION_MODE "
-        if {[chk_for_ctrl l D_REF_TST_MAT]} {
-            apply_renames l modify_path $rename_tables(7.4)
-        }
-    } elseif {$type eq "#AppVwCfg"} {
-        FixVersion l 7 4 7 4 2
+    }
+    modify_path l "D_REF_TST_MAT/P_MASK_MODE " "D_REF_TST_MAT/P_SEGMENTATION_MODE "
+    if {[chk_for_ctrl l D_REF_TST_MAT]} {
+        apply_renames l modify_path $rename_tables(7.4)
     }
     return
 }
 
-header_step 7.4.2 {7 4} {7 5 0}
+# Step 7.4: the correlation plot is extended; the mask mode is renamed and
+# the reference-and-test paths regrouped (the neighbours of a string are
+# read).
+upgrade_step 7.4 7.4.2 {
+    #CCPlotVwCfg   {also len != 50 append i1}
+    #CharString    {nonlocal holds $texts74 call ref_test_renames}
+}
+
+upgrade_step 7.4.2 7.5.0 {}

@@ -46,64 +46,46 @@ set rename_tables(7.9.0) [rename_block _MISC/ {
     APP/A_MISC/A_PART_DIAMETER  APP/A_RAD_SCALE/A_PART_DIAMETER
 }]
 
-# Plot layouts of 7.8.1 that gained a flag in 7.10: token count and the
-# position the flag goes before.
-set plots790 {#FcPlotVwCfg {61 51} #ObPlotVwCfg {53 46}}
+# Application types with phase-test matrices of their own.
+set phase_matrix_apps {TessalineApp FTPApp}
 
-# The texts one of which a string must hold for the 7.8.1 renames of any
-# application type.
-set texts781 [concat {*}[lmap key {common TessalineApp FTPApp} {
-    rename_texts $rename_tables(7.8.1,$key)
-}]]
+# app_rename_texts --
+#   Takes a step version; returns the texts one of which a string must hold
+#   for the step's renames of any application type (app_renames).
+proc app_rename_texts {ver} {
+    global rename_tables phase_matrix_apps
+    concat {*}[lmap key [list common {*}$phase_matrix_apps] {
+        rename_texts $rename_tables($ver,$key)
+    }]
+}
 
-register_step 7.8.1 {#PanelButtonVwCfg #CharString #AppVwCfg} \
-    [list #CharString $texts781]
-register_local 7.8.1
-# fixapp7.8.1 --
-#   Upgrade step 7.8.1 to 7.9.0. Takes the name of a record variable;
-#   resets panel buttons and moves the automatic-aperture parameters into
-#   their menu group, for the matrices of every application and those of
-#   the file's application type. Returns nothing.
-proc fixapp7.8.1 {list} {
+# app_renames --
+#   Takes the name of a string record variable and a step version; applies
+#   the step's renames for the matrices of every application, then those
+#   of the file's application type. Returns nothing.
+proc app_renames {list ver} {
     upvar 1 $list l
-    global app_type rename_tables
-    switch -exact -- [rec_type $l] {
-        #PanelButtonVwCfg {
-            reset_panel_button l
-        }
-        #CharString {
-            apply_renames l modify_path $rename_tables(7.8.1,common)
-            if {$app_type in {TessalineApp FTPApp}} {
-                apply_renames l modify_path $rename_tables(7.8.1,$app_type)
-            }
-        }
-        #AppVwCfg {
-            FixVersion l 7 8 7 9 0
-        }
+    global app_type rename_tables phase_matrix_apps
+    apply_renames l modify_path $rename_tables($ver,common)
+    if {$app_type in $phase_matrix_apps} {
+        apply_renames l modify_path $rename_tables($ver,$app_type)
     }
     return
 }
 
-register_step 7.9.0 {#FcPlotVwCfg #ObPlotVwCfg #CharString #AppVwCfg} \
-    [list #CharString [rename_texts $rename_tables(7.9.0)]]
-register_local 7.9.0
-# fixapp7.9.0 --
-#   Upgrade step 7.9.0 to 7.10.0. Takes the name of a record variable;
-#   gives two plot layouts a flag and moves miscellaneous parameters into
-#   the radius-scale group. Returns nothing.
-proc fixapp7.9.0 {list} {
-    upvar 1 $list l
-    global plots790 rename_tables
-    set type [rec_type $l]
-    if {[dict exists $plots790 $type]} {
-        lassign [dict get $plots790 $type] count pos
-        if {[rec_len $l] == $count} {
-            tok_insert l $pos c1
-        }
-    } elseif {$type eq "#CharString"} {
-        apply_renames l modify_path $rename_tables(7.9.0)
-    } elseif {$type eq "#AppVwCfg"} {
-        FixVersion l 7 9 7 10 0
-    }
-    return
+set texts781 [app_rename_texts 7.8.1]
+
+# Step 7.8.1: panel buttons are reset and the automatic-aperture
+# parameters move into their menu group.
+upgrade_step 7.8.1 7.9.0 {
+    #PanelButtonVwCfg  {call reset_panel_button}
+    #CharString        {holds $texts781 call app_renames 7.8.1}
+}
+
+# Step 7.9.0: two plot layouts of 7.8.1 get a flag; miscellaneous parameters
+# move into the radius-scale group.
+upgrade_step 7.9.0 7.10.0 {
+    #FcPlotVwCfg       {len == 61 insert 51 c1}
+    #ObPlotVwCfg       {len == 53 insert 46 c1}
+    #CharString        {renames modify_path 7.9.0}
 }

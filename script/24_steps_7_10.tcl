@@ -51,29 +51,9 @@ set rename_tables(7.10.0,TessalineApp) [rename_group _PH_TST_MAT/ \
 set rename_tables(7.10.0,FTPApp) [rename_group D_PH_REF_TST_ \
     [rename_table710 $phase_matrices_ftp $phase_matrices_ftp]]
 
-register_step 7.10.0 {#CharString #AppVwCfg} [list #CharString \
-    [concat {*}[lmap key {common TessalineApp FTPApp} {
-        rename_texts $rename_tables(7.10.0,$key)
-    }]]]
-register_local 7.10.0
-# fixapp7.10.0 --
-#   Upgrade step 7.10.0 to 7.11.0. Takes the name of a record variable;
-#   moves the aperture and z-clip paths into their new groups for the
-#   matrices of every application and those of the file's application
-#   type. Returns nothing.
-proc fixapp7.10.0 {list} {
-    upvar 1 $list l
-    global app_type rename_tables
-    switch -exact -- [rec_type $l] {
-        #CharString {
-            apply_renames l modify_path $rename_tables(7.10.0,common)
-            if {$app_type in {TessalineApp FTPApp}} {
-                apply_renames l modify_path $rename_tables(7.10.0,$app_type)
-            }
-        }
-        #AppVwCfg {
-            FixVersion l 7 10 7 11 0
-        }
-    }
-    return
+set texts710 [app_rename_texts 7.10.0]
+
+# Step 7.10.0: the aperture and z-clip paths move into their new groups.
+upgrade_step 7.10.0 7.11.0 {
+    #CharString        {holds $texts710 call app_renames 7.10.0}
 }

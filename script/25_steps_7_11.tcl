@@ -24,8 +24,7 @@ proc convert_auto_save_control {n} {
                 [string first #BoolPC [string range $app(l,$i) 0 end]] >= 0 &&
                 [rec_type $app(l,$i)] eq "#BoolPC" &&
                 [string first $n [ref_before_reports [rec_tok $app(l,$i) 5]]] >= 0} {
-            boolpc_to_selpc app(l,$i) $sel_strings_7_11
-            index_note $i
+            edit_record $i boolpc_to_selpc $sel_strings_7_11
             return
         }
     }
@@ -56,8 +55,7 @@ proc convert_bool_view {varName} {
         # view has converted already keeps its selection records.
         set ctl [ref_line [rec_tok $view 3]]
         if {[rec_type $app(l,$ctl)] eq "#BoolPC"} {
-            boolpc_to_selpc app(l,$ctl) $sel_strings_7_11
-            index_note $ctl
+            edit_record $ctl boolpc_to_selpc $sel_strings_7_11
         }
     }
     return
@@ -84,10 +82,8 @@ proc split_report_view {varName n} {
     # rep is the table's own line n, so it now holds the new numbers.
     set first [expr {$n + 1}]
     set second [expr {$n + 2}]
-    set app(l,$first) [join_texts {7 #IdArray i7 $0} {*}[lrange $rep 47 53]]
-    set app(l,$second) [join_texts {9 #IdArray i9 $0} {*}[lrange $rep 54 61] [lindex $rep 63]]
-    index_note $first
-    index_note $second
+    set_record $first [join_texts {7 #IdArray i7 $0} {*}[lrange $rep 47 53]]
+    set_record $second [join_texts {9 #IdArray i9 $0} {*}[lrange $rep 54 61] [lindex $rep 63]]
 
     set m [ref_line [lindex $rep 41]]
     set arr $app(l,$m)
@@ -100,13 +96,12 @@ proc split_report_view {varName n} {
         return -code error -errorcode {NORVANE BADCOUNT} \
             "Damaged record: array size \"$size\" at line $m is not a number"
     }
-    set size [expr {[dec_value $size] + 2}]
+    set size [expr {[decimal_value $size] + 2}]
     tok_replace arr 0 0 $size
     tok_replace arr 2 2 i$size
     tok_append arr {*}[lrange $rep 64 65]
     strip_braces arr
-    set app(l,$m) $arr
-    index_note $m
+    set_record $m $arr
 
     tok_replace rep 47 end @$first @$second @0
     return
@@ -145,89 +140,28 @@ set split_ahead_types {#BoolVwCfg #BoolPC #D3SModelPlotVwCfg #AppVwCfg #QDasRepo
 #   reaches below its count, and keeps their new lines in
 #   reports_opened_ahead. Returns nothing.
 proc open_reports_ahead {count indexed} {
-    global app rec_index rec_types reports_opened_ahead split_ahead_types
+    global app reports_opened_ahead
     set reports_opened_ahead {}
-    if {!$indexed || ![info exists rec_index(#QDasReportVwCfg)]} {
+    if {!$indexed} {
         return
     }
     # Only the views the pass reaches are split: the k-th view (from 0)
     # stands at its line plus 2 k by then, and the pass stops at its
     # count. Lines opened for a view it never reaches would stay empty.
     set views {}
-    foreach n [lsort -integer -unique [index_list rec_index #QDasReportVwCfg]] {
+    foreach n [records_of_type #QDasReportVwCfg] {
         if {$n + 2 * [llength $views] >= $count} {
             break
         }
-        if {[lindex $rec_types $n] eq "#QDasReportVwCfg" &&
-                [info exists app(l,$n)] && [rec_len $app(l,$n)] == 66} {
+        if {[info exists app(l,$n)] && [rec_type $app(l,$n)] eq "#QDasReportVwCfg" &&
+                [rec_len $app(l,$n)] == 66} {
             lappend views $n
         }
     }
     if {[llength $views] < 2 || ![splits_ahead_sound $views]} {
         return
     }
-    # The references, as the splits one after another would raise them:
-    # the k-th view (from 0) stands at its line plus 2 k when it is split,
-    # and a reference above it and not above the next view is raised by
-    # 2 (k + 1).
-    set diffs {}
-    set k 0
-    foreach v $views {
-        lappend diffs [expr {2 * ($k + 1)}]
-        incr k
-    }
-    ref_records [lindex $views 0] [list raise_ahead $views $diffs]
-    # The move: the records between two views go down by twice the number
-    # of views above them; the lines opened are left empty.
-    set cnt $app(cnt)
-    set k [llength $views]
-    foreach v [lreverse $views] last [lreverse [concat [lrange $views 1 end] [expr {$cnt - 1}]]] {
-        move_lines [expr {$v + 1}] $last [expr {2 * $k}]
-        incr k -1
-    }
-    set k 0
-    foreach v $views {
-        set n [expr {$v + 2 * $k}]
-        foreach i [list [expr {$n + 1}] [expr {$n + 2}]] {
-            set app(l,$i) ""
-            unset -nocomplain app(q,$i)
-        }
-        lappend reports_opened_ahead $n
-        incr k
-    }
-    set app(cnt) [expr {$cnt + 2 * $k}]
-    foreach n $reports_opened_ahead {
-        index_moved [list open $n 2]
-    }
-    return
-}
-
-# raise_ahead --
-#   Takes the lines of the report views to split and the differences
-#   their splits bring (as raise_refs takes them), and a line, its
-#   record's tokens, the positions of their references and whether its
-#   text is plain, as ref_records gives them; renumbers the record as the
-#   splits one after another would. Returns nothing.
-proc raise_ahead {views diffs i rec hits plain} {
-    global app
-    if {!$plain} {
-        set text $app(l,$i)
-        # Not plain: renumbered split by split, read anew each time, as
-        # the record would be; the k-th view (from 0) then stands at its
-        # line plus 2 k.
-        set k 0
-        foreach v $views {
-            set text [renumber_text $text [expr {$v + 2 * $k}] 2]
-            incr k
-        }
-        set app(l,$i) $text
-        index_note $i
-        return
-    }
-    lassign [raise_refs rec $hits $views $diffs] changed top again
-    if {$changed} {
-        store_renumbered $i $rec $top $again 1
-    }
+    set reports_opened_ahead [open_lines_after_each $views 2]
     return
 }
 
@@ -240,13 +174,10 @@ proc raise_ahead {views diffs i rec hits plain} {
 #   reads names), and each view's array is a plain "#IdArray" with a
 #   numeric size.
 proc splits_ahead_sound {views} {
-    global app rec_index rec_types split_ahead_types
+    global app split_ahead_types
     foreach t $split_ahead_types {
-        if {![info exists rec_index($t)]} {
-            continue
-        }
-        foreach n [index_list rec_index $t] {
-            if {[lindex $rec_types $n] ne $t || ![info exists app(l,$n)]} {
+        foreach n [records_of_type $t] {
+            if {![info exists app(l,$n)] || [rec_type $app(l,$n)] ne $t} {
                 continue
             }
             set text [string range $app(l,$n) 0 end]
@@ -300,62 +231,23 @@ proc ref_before_reports {tok} {
     return [expr {$r == $r0 ? $tok : "@$r"}]
 }
 
-register_step 7.11.0 {#CharString #BoolVwCfg #QDasReportVwCfg #D3SModelPlotVwCfg #AppVwCfg} \
-    {#CharString P_AUTO_SAVE_PROC_DATA}
-register_pass_start 7.11.0 open_reports_ahead
-# fixapp7.11.0 --
-#   Takes the name of a record variable; upgrades the record from 7.11 to
-#   7.12.0. Returns nothing.
-proc fixapp7.11.0 {list} {
-    upvar 1 $list l
-    global cur_index d3s_insert_7_11 d3s_append_7_11
-    switch -exact -- [rec_type $l] {
-        "#CharString" {
-            if {[rec_tok $l 2] eq "i21" &&
-                    [string first P_AUTO_SAVE_PROC_DATA [rec_tok $l 3]] >= 0} {
-                convert_auto_save_control $cur_index
-            }
-        }
-        "#BoolVwCfg" {
-            convert_bool_view l
-        }
-        "#QDasReportVwCfg" {
-            if {[rec_len $l] == 66} {
-                split_report_view l $cur_index
-            }
-        }
-        "#D3SModelPlotVwCfg" {
-            if {[rec_len $l] == 60} {
-                tok_insert l 50 {*}$d3s_insert_7_11
-                tok_append l {*}$d3s_append_7_11
-            }
-        }
-        "#AppVwCfg" {
-            if {[rec_len $l] == 56} {
-                tok_append l i0 i0
-            }
-            FixVersion l 7 11 7 12 0
-        }
-    }
-    return
+# Step 7.11.0: the auto-save and logging switches become selections, report
+# views are split, the 3D model plot view and the header are extended.
+upgrade_step 7.11.0 7.12.0 {
+    #CharString        {nonlocal holds P_AUTO_SAVE_PROC_DATA
+                        when {[rec_tok $l 2] eq "i21" &&
+                              [string first P_AUTO_SAVE_PROC_DATA [rec_tok $l 3]] >= 0}
+                        code {convert_auto_save_control $cur_index}}
+    #BoolVwCfg         {nonlocal call convert_bool_view}
+    #QDasReportVwCfg   {nonlocal len == 66 code {split_report_view l $cur_index}}
+    #D3SModelPlotVwCfg {len == 60 insert 50 $d3s_insert_7_11 ; append $d3s_append_7_11}
+    #AppVwCfg          {also len == 56 append i0 i0}
+    #AppVwCfg          {also version}
+} {prepare open_reports_ahead}
+
+# Step 7.12.0: numeric controls get three new fields.
+upgrade_step 7.12.0 7.14.0 {
+    #NumPC             {append i1 i0 i0}
 }
 
-register_step 7.12.0 {#NumPC #AppVwCfg}
-register_local 7.12.0
-# fixapp7.12.0 --
-#   Takes the name of a record variable; upgrades the record from 7.12 to
-#   7.14.0. Returns nothing.
-proc fixapp7.12.0 {list} {
-    upvar 1 $list l
-    switch -exact -- [rec_type $l] {
-        "#NumPC" {
-            tok_append l i1 i0 i0
-        }
-        "#AppVwCfg" {
-            FixVersion l 7 12 7 14 0
-        }
-    }
-    return
-}
-
-header_step 7.14.0 {7 14} {7 15 0}
+upgrade_step 7.14.0 7.15.0 {}

@@ -33,51 +33,21 @@ proc grow_plot_view {varName d2len tokens} {
     return
 }
 
-register_step 7.15.0 {#D2PlotVwCfg #CCPlotVwCfg #AppVwCfg}
-register_local 7.15.0
-# fixapp7.15.0 --
-#   Takes the name of a record variable; upgrades the record from 7.15.0
-#   to 7.15.1. Returns nothing.
-proc fixapp7.15.0 {list} {
-    upvar 1 $list l
-    global plot_tokens_7_15
-    switch -exact -- [rec_type $l] {
-        "#D2PlotVwCfg" - "#CCPlotVwCfg" {
-            grow_plot_view l 65 $plot_tokens_7_15
-        }
-        "#AppVwCfg" {
-            FixVersion l 7 15 7 15 1
-        }
-    }
-    return
+upgrade_step 7.15.0 7.15.1 {
+    {#D2PlotVwCfg #CCPlotVwCfg} {call grow_plot_view 65 $plot_tokens_7_15}
 }
 
-header_step 7.15.1 {7 15} {7 15 2}
+upgrade_step 7.15.1 7.15.2 {}
 
-register_step 7.15.2 {#NumDC #AppVwCfg}
-# fixapp7.15.2 --
-#   Takes the name of a record variable; upgrades the record from 7.15.2
-#   to 7.15.3. Returns nothing.
-proc fixapp7.15.2 {list} {
-    upvar 1 $list l
-    global numdc_tokens_7_15
-    switch -exact -- [rec_type $l] {
-        "#NumDC" {
-            if {[rec_len $l] == 70} {
-                tok_append l {*}$numdc_tokens_7_15
-                strip_braces l
-            }
-        }
-        "#AppVwCfg" {
-            FixVersion l 7 15 7 15 3
-        }
-    }
-    return
+# Step 7.15.2: a 70-token numeric display gets fourteen fields, its "$0"
+# tokens bare. Removing every brace of a damaged record can move its type
+# to another token, so the rule is not local.
+upgrade_step 7.15.2 7.15.3 {
+    #NumDC             {nonlocal len == 70 append $numdc_tokens_7_15 ; call strip_braces}
 }
 
-header_step 7.15.3 {7 15} {7 15 4}
+upgrade_step 7.15.3 7.15.4 {}
 
-header_step 7.15.4 {7 15} {8 0 0}
+upgrade_step 7.15.4 8.0.0 {}
 
-header_step 8.0.0 {8 0} {8 0 1}
-
+upgrade_step 8.0.0 8.0.1 {}

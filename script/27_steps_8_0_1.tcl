@@ -2,17 +2,6 @@
 # dynamic test control goes away, with its view and every reference
 # renumbered; the glint frame switch becomes a three-way selection.
 
-# Controls that gain one "i0" in 8.0.2: type, the length it must have,
-# and where the token goes ("end" to append).
-set ctl_tokens_8_0_1 {
-    #StrPC     {15 end}
-    #FNamePC   {15 end}
-    #DirNamePC {15 end}
-    #FName1PC  {17 15}
-    #SerNumPC  {17 15}
-    #WinNamePC {17 15}
-}
-
 # Mask-adjust file controls moved under a Sherlock group in 8.1.
 set rename_tables(8.0.2) [rename_block _MASK_ADJUST/ {
     APP/D_REF_TST_MAT/P_MASK_ADJUST/P_INVESTIGATION_FILE
@@ -30,6 +19,16 @@ set sel_strings_8_0_2 {Off {Glintframe TS} {Glintframe Error File}}
 set glint_view_paths_8_0_2 {
     "APP/P_SYS_ERR/P_GLINT_FRAME_SUB "
     "APP/A_SYS_ERR/A_GLINT_FRAME_SUB "
+}
+
+# fc_circle_view --
+#   Takes the name of an "#FcPlotVwCfg" record variable; makes it an
+#   "#FcCircleVwCfg" with one more token. Returns nothing.
+proc fc_circle_view {list} {
+    upvar 1 $list l
+    tok_replace l 1 1 #FcCircleVwCfg
+    tok_append l i0
+    return
 }
 
 # convert_child_plots --
@@ -51,7 +50,7 @@ proc convert_child_plots {n} {
         return -code error -errorcode {NORVANE BADCOUNT} \
             "Damaged record: array capacity \"$cap\" is not a number"
     }
-    set cap [dec_value $cap]
+    set cap [decimal_value $cap]
     for {set j 0} {$j < $cap} {incr j} {
         set tok [rec_tok $arr [expr {4 + $j}]]
         set r [ref_value $tok]
@@ -60,46 +59,21 @@ proc convert_child_plots {n} {
                 "Damaged record: array slot \"$tok\" is not a line reference"
         }
         if {$r > 0 && [rec_type $app(l,[ref_line $tok])] eq "#FcPlotVwCfg"} {
-            tok_replace app(l,$r) 1 1 #FcCircleVwCfg
-            tok_append app(l,$r) i0
-            index_note $r
+            edit_record $r fc_circle_view
         }
     }
     return
 }
 
-register_step 8.0.1 [list #CharString {*}[dict keys $ctl_tokens_8_0_1] \
-                         #D2PlotVwCfg #CCPlotVwCfg #AppVwCfg] \
-    {#CharString APP/D_INTENS_PSD_MAT}
-# fixapp8.0.1 --
-#   Takes the name of a record variable; upgrades the record from 8.0.1 to
-#   8.0.2. Returns nothing.
-proc fixapp8.0.1 {list} {
-    upvar 1 $list l
-    global cur_index ctl_tokens_8_0_1
-    set type [rec_type $l]
-    switch -exact -- $type {
-        "#CharString" {
-            if {[rec_tok $l 3] eq "APP/D_INTENS_PSD_MAT "} {
-                convert_child_plots $cur_index
-            }
-        }
-        "#D2PlotVwCfg" - "#CCPlotVwCfg" {
-            grow_plot_view l 70 {i0 i0}
-        }
-        "#AppVwCfg" {
-            FixVersion l 8 0 8 0 2
-        }
-        default {
-            if {[dict exists $ctl_tokens_8_0_1 $type]} {
-                lassign [dict get $ctl_tokens_8_0_1 $type] len pos
-                if {[rec_len $l] == $len} {
-                    tok_insert l $pos i0
-                }
-            }
-        }
-    }
-    return
+# Step 8.0.1: the intensity window's child plots become circle views;
+# plot views and text controls get new fields.
+upgrade_step 8.0.1 8.0.2 {
+    #CharString        {nonlocal holds APP/D_INTENS_PSD_MAT
+                        when {[rec_tok $l 3] eq "APP/D_INTENS_PSD_MAT "}
+                        code {convert_child_plots $cur_index}}
+    {#D2PlotVwCfg #CCPlotVwCfg} {call grow_plot_view 70 {i0 i0}}
+    {#StrPC #FNamePC #DirNamePC} {len == 15 append i0}
+    {#FName1PC #SerNumPC #WinNamePC} {len == 17 insert 15 i0}
 }
 
 # keep_type_record --
@@ -129,7 +103,7 @@ proc remove_control {n} {
     keep_type_record $n [expr {$n + 2}]
     remove_lines $n [expr {$n + 2}]
     set v -1
-    foreach i [lines_of_type #ActVwCfg] {
+    foreach i [records_of_type #ActVwCfg] {
         # (A copy is searched: searching the record itself would keep a
         # wide-character copy of its text beside it.)
         if {[info exists app(l,$i)] &&
@@ -153,39 +127,23 @@ proc remove_control {n} {
     return
 }
 
-register_step 8.0.2 {#CharString #BoolPC #BoolVwCfg #D2PlotVwCfg #CCPlotVwCfg #AppVwCfg} \
-    [list #CharString [list APP/B_DYNAMIC/B_TEST {*}[rename_texts $rename_tables(8.0.2)]]]
-# fixapp8.0.2 --
-#   Takes the name of a record variable; upgrades the record from 8.0.2 to
-#   8.1.0. Returns nothing.
-proc fixapp8.0.2 {list} {
-    upvar 1 $list l
-    global cur_index rename_tables sel_strings_8_0_2 glint_view_paths_8_0_2
-    switch -exact -- [rec_type $l] {
-        "#CharString" {
-            if {[rec_tok $l 3] eq "APP/B_DYNAMIC/B_TEST "} {
-                remove_control $cur_index
-            } else {
-                apply_renames l modify_path $rename_tables(8.0.2)
-            }
-        }
-        "#BoolPC" {
-            if {[rec_tok [ref_text [rec_tok $l 5]] 3] eq "P_GLINT_FRAME_SUB "} {
-                boolpc_to_selpc l $sel_strings_8_0_2
-            }
-        }
-        "#BoolVwCfg" {
-            if {[rec_tok [ref_text [rec_tok $l 4]] 3] in $glint_view_paths_8_0_2} {
-                tok_replace l 1 1 #SelVwCfg
-                tok_remove l 15
-            }
-        }
-        "#D2PlotVwCfg" - "#CCPlotVwCfg" {
-            grow_plot_view l 72 {i0 i1}
-        }
-        "#AppVwCfg" {
-            FixVersion l 8 0 8 1 0
-        }
-    }
-    return
+set texts802 [list APP/B_DYNAMIC/B_TEST {*}[rename_texts $rename_tables(8.0.2)]]
+
+# Step 8.0.2: the dynamic test control goes, the mask-adjust paths move, the
+# glint frame switch and its views become selections, and plot views get
+# two fields.
+upgrade_step 8.0.2 8.1.0 {
+    #CharString        {nonlocal holds $texts802 code {
+                            if {[rec_tok $l 3] eq "APP/B_DYNAMIC/B_TEST "} {
+                                remove_control $cur_index
+                            } else {
+                                apply_renames l modify_path $rename_tables(8.0.2)
+                            }}}
+    #BoolPC            {nonlocal
+                        when {[rec_tok [ref_text [rec_tok $l 5]] 3] eq "P_GLINT_FRAME_SUB "}
+                        call boolpc_to_selpc $sel_strings_8_0_2}
+    #BoolVwCfg         {nonlocal
+                        when {[rec_tok [ref_text [rec_tok $l 4]] 3] in $::glint_view_paths_8_0_2}
+                        retype #SelVwCfg ; remove 15}
+    {#D2PlotVwCfg #CCPlotVwCfg} {call grow_plot_view 72 {i0 i1}}
 }

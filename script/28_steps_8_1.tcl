@@ -5,58 +5,32 @@
 # Tokens a 116-token 3D model plot view gains in 8.3.3.
 set d3s_append_8_3 [list c0 i0 d0 i0 d0 {*}[lrepeat 6 i0]]
 
-header_step 8.1 {8 1} {8 2 0}
+upgrade_step 8.1 8.2.0 {}
 
-header_step 8.2 {8 2} {8 3 0}
+upgrade_step 8.2 8.3.0 {}
 
-header_step 8.3.0 {8 3} {8 3 1}
+upgrade_step 8.3.0 8.3.1 {}
 
-header_step 8.3.1 {8 3} {8 3 2}
+upgrade_step 8.3.1 8.3.2 {}
 
-register_step 8.3.2 {#D3SModelPlotVwCfg #AppVwCfg}
-register_local 8.3.2
-# fixapp8.3.2 --
-#   Takes the name of a record variable; upgrades the record from 8.3.2 to
-#   8.3.3. Returns nothing.
-proc fixapp8.3.2 {list} {
-    upvar 1 $list l
-    global d3s_append_8_3
-    switch -exact -- [rec_type $l] {
-        "#D3SModelPlotVwCfg" {
-            if {[rec_len $l] == 116} {
-                tok_append l {*}$d3s_append_8_3
-            }
-        }
-        "#AppVwCfg" {
-            FixVersion l 8 3 8 3 3
-        }
-    }
-    return
+upgrade_step 8.3.2 8.3.3 {
+    #D3SModelPlotVwCfg {len == 116 append $d3s_append_8_3}
 }
 
-# fixappX.Y --
-#   Template for the step of the next release; it is not registered, so it
-#   never runs. Takes the name of a record variable and returns nothing.
+# The step of the next release: a template, declared like the steps above
+# but not registered, so it never runs. It defines fixappX.Y.
 #
-#   To add the next step:
-#   1. Register its entry after 8.3.2 with register_step: the version the
-#      last step writes (now 8.3.3), in full or as major and minor only,
-#      with the record types its rules change or react to.
-#   2. Name the procedure fixapp followed by that entry. It tests the
-#      record type against one chain, applies the new release's record
-#      rules, and for "#AppVwCfg" calls FixVersion with the entry's major
-#      and minor (x, y) and the new major, minor and third (X, Y, Z).
-#   3. Raise my_ver_xyz to the version the new step writes: a file at
-#      my_ver_xyz needs no conversion and would never reach the step, and
-#      the last registered step must always write exactly my_ver_xyz.
-#      The program and its Debian package take that version; add an entry
-#      for it at the top of packaging/changelog.
-proc fixappX.Y {list} {
-    upvar 1 $list l
-    switch -exact -- [rec_type $l] {
-        "#AppVwCfg" {
-            FixVersion l x y X Y Z
-        }
-    }
-    return
-}
+# The next step is declared here, after the step above, and nowhere else:
+#     upgrade_step 8.3.3 8.4.0 {
+#         #D3SModelPlotVwCfg {len == 127 append i0}
+#     }
+# Its entry is the version the last step writes, now 8.3.3, in full: a
+# file finds its first step by its whole version first, then by major and
+# minor, so an entry "8.3" would send a file at 8.3.3 back to step 8.3.0,
+# which would label it 8.3.1. The version it writes comes second (the
+# header's FixVersion checks the entry's major and minor) and becomes the
+# target version, my_ver_xyz. Its rules follow, as 09_step_form.tcl
+# describes them; a rule that reads or writes another record says
+# "nonlocal". The program and its Debian package take the new target
+# version: add an entry for it at the top of packaging/changelog.
+upgrade_step X.Y X.Y.Z {} {template 1}

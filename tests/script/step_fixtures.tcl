@@ -54,13 +54,39 @@ proc str {text} {
 #   Takes a step version, a header record, a list of further records, and
 #   optionally the file's version before conversion and its application
 #   type. Builds the table (line 0, the header, the records) and applies
-#   the step through process_fix. Returns the records after the header.
+#   the step through the plain loop (process_fix), then from the same
+#   table through the engine (step_pass). Raises an error when the two
+#   differ in the table, the messages queued or the error raised. Returns
+#   the records after the header; the table is the engine's. step_way
+#   says which of the two runs.
 proc run_step {ver hdr records {orig ""} {type TestApp}} {
-    global app orig_ver_xyz app_type
-    table_set [list "#AsciiFiler" $hdr {*}$records]
-    set orig_ver_xyz [expr {$orig eq "" ? [AppVersion] : $orig}]
-    set app_type $type
-    process_fix $ver
+    global app orig_ver_xyz app_type output_msg output_msg_cnt step_way
+    set queued [array get output_msg]
+    set queued_cnt [expr {[info exists output_msg_cnt] ? $output_msg_cnt : 0}]
+    set out {}
+    foreach step_way {plain engine} {
+        array unset output_msg
+        array set output_msg $queued
+        set output_msg_cnt $queued_cnt
+        table_set [list "#AsciiFiler" $hdr {*}$records]
+        set orig_ver_xyz [expr {$orig eq "" ? [AppVersion] : $orig}]
+        set app_type $type
+        set failed [catch {
+            if {$step_way eq "plain"} {
+                process_fix $ver
+            } elseif {![step_refused $ver]} {
+                step_pass $ver $app(cnt)
+            }
+            list
+        } msg opts]
+        lappend out [list [table_get] [array get output_msg] $failed $msg]
+    }
+    if {[lindex $out 0] ne [lindex $out 1]} {
+        error "step $ver: the engine and the plain loop differ:\n[join $out \n]"
+    }
+    if {$failed} {
+        return -options $opts $msg
+    }
     lrange [table_get] 2 end
 }
 

@@ -1,0 +1,347 @@
+# The engine that runs the steps of a conversion.
+#
+# Every step runs through visit_pass, alone or with the local steps next
+# to it (run_steps). A pass visits, in ascending order, the lines the
+# record index gives for the types the steps have rules for (less those
+# that hold none of a step's filter texts), exactly as the plain loop over
+# every line (process_fix) would reach them; without an index it takes
+# every line. At each line the record goes through the steps of the pass
+# in turn, each asked again whether it has a rule for the record's type
+# and, for a type with filters, whether the record holds one of its texts.
+#
+# A local step (one whose rules read and write only the record given, see
+# upgrade_step) changes only that record, from its text alone. For a run
+# of consecutive local steps, applying each step to every record before
+# the next step starts gives every record the same sequence of texts as
+# applying all of them to one record before going on to the next: the
+# table ends the same either way. Two things could still tell the orders
+# apart, and both concern few lines. The check made before each step reads
+# the version from line 1 (when line 1 has no known layout, the check
+# passes whatever the other lines hold). Messages and errors come only
+# from "#AppVwCfg" records. So a run first takes line 1 and the
+# "#AppVwCfg" lines step by step, announcing and checking each step where
+# the plain loop would, and only then every other record through all the
+# steps of the run. Those records queue nothing, so every message comes in
+# the plain loop's order.
+#
+# A step that is not local may write other records, and move lines (open
+# or remove them, renumber references, add records at the end). The
+# structure layer tells the index of what it wrote and moved; after each
+# visit the pass moves the lines it still has to visit with their records,
+# and a line written that now holds a record of a type the step has rules
+# for joins them. When lines went without the index being told, or a
+# visit wrote many lines, the rest of the pass takes every line, reading
+# the table as it is, and the next pass indexes it anew.
+
+# A visit that wrote more lines than this makes the rest of the pass take
+# every line.
+set rec_scan_limit 64
+
+# run_plan --
+#   Takes the versions of a pass and a record type; returns a flat list:
+#   for each step of the pass that has rules for the type, in order, its
+#   procedure and its filter texts for the type (empty for none).
+proc run_plan {vers type} {
+    set plan {}
+    foreach ver $vers {
+        if {[step_has_rule $ver $type]} {
+            lappend plan fixapp$ver [step_filter $ver $type]
+        }
+    }
+    return $plan
+}
+
+# lines_from --
+#   Takes a first line and a count; returns the lines from the first to
+#   the count minus one.
+proc lines_from {first count} {
+    set lines {}
+    for {set i $first} {$i < $count} {incr i} {
+        lappend lines $i
+    }
+    return $lines
+}
+
+# visit_pass --
+#   Takes the versions of a pass (one step, or consecutive local steps),
+#   the pass's count (app(cnt) when the pass began) and optionally the
+#   lines to visit ("*", the default: those the index gives, or every line
+#   without an index) and lines to leave out. Calls, for every such line below the count that
+#   holds a record, each step of the pass that is to be called for it (see
+#   above), with cur_index set to the line and the name of the table's
+#   record. Like the plain loop, the pass goes on with the line after the
+#   one it visited, whatever record now lies there. Returns nothing.
+proc visit_pass {vers count {todo *} {skip {}}} {
+    global app cur_index rec_types rec_held rec_maxref rec_heldlines \
+        step_filtered rec_type_known rec_dirty rec_shifts rec_cnt \
+        rec_index_ok rec_scan_limit step_local
+    foreach n $skip {
+        set skipped($n) 1
+    }
+    set indexed [index_is_current]
+    set local 1
+    foreach ver $vers {
+        if {![info exists step_local($ver)]} {
+            set local 0
+        }
+    }
+    if {$todo ne "*"} {
+        # As given.
+    } elseif {$indexed} {
+        set todo [index_lines $vers]
+    } else {
+        set todo [lines_from 1 $count]
+    }
+    set rec_shifts {}
+    set k 0
+    while {$k < [llength $todo]} {
+        set n [lindex $todo $k]
+        incr k
+        if {$n >= $count} {
+            break
+        }
+        if {$n < 1 || [info exists skipped($n)] || ![info exists app(l,$n)]} {
+            continue
+        }
+        if {$indexed} {
+            set t [lindex $rec_types $n]
+            set held [lindex $rec_held $n]
+        } else {
+            set t [rec_type $app(l,$n)]
+            set held ?
+        }
+        if {![info exists plan($t)]} {
+            set plan($t) [run_plan $vers $t]
+        }
+        set first $app(l,$n)
+        set rec $first
+        set changed 0
+        foreach {step texts} $plan($t) {
+            if {$texts ne ""} {
+                set hit 0
+                if {$held eq "?"} {
+                    # Changed earlier in the pass: the step's own texts are
+                    # looked for in the record as it is now. (A copy is
+                    # searched: string first would keep a wide-character
+                    # copy of the record's text beside it.)
+                    set copy [string range $rec 0 end]
+                    foreach x $texts {
+                        if {[string first $x $copy] >= 0} {
+                            set hit 1
+                            break
+                        }
+                    }
+                } else {
+                    foreach x $texts {
+                        if {$x in $held} {
+                            set hit 1
+                            break
+                        }
+                    }
+                }
+                if {!$hit} {
+                    continue
+                }
+            }
+            set cur_index $n
+            if {$local} {
+                set before $rec
+                set rec_type_known [list $rec $t]
+                $step rec
+                if {$rec ne $before} {
+                    set changed 1
+                    set held ?
+                }
+                continue
+            }
+            set before $app(l,$n)
+            set rec_type_known [list $before $t]
+            $step app(l,$n)
+            if {![info exists app(l,$n)]} {
+                set changed 1
+                break
+            }
+            if {$app(l,$n) ne $before} {
+                set changed 1
+                set held ?
+                set rec $app(l,$n)
+            }
+        }
+        set rec_type_known {}
+        if {$local && $changed} {
+            # (The tokens the steps left parsed need not stay in memory.)
+            string length $rec
+            set app(l,$n) $rec
+        }
+        if {!$indexed} {
+            continue
+        }
+        if {$local} {
+            # Only the record visited changed, and not its type.
+            if {!$changed} {
+                string length $first
+                continue
+            }
+            if {$n < [llength $rec_maxref]} {
+                lset rec_maxref $n -1
+            }
+            if {$n < [llength $rec_held]} {
+                lset rec_held $n ?
+            }
+            if {[info exists step_filtered($t)]} {
+                lappend rec_heldlines $n
+            }
+            continue
+        }
+        if {$changed} {
+            index_note $n
+        }
+        if {$rec_shifts ne ""} {
+            # Lines moved: the lines still to visit (in ascending order)
+            # move with their records, and those that moved to this line
+            # or before it have had their turn.
+            set rest [index_shift_lines [lrange $todo $k end] $rec_shifts]
+            set rec_shifts {}
+            set todo {}
+            foreach i $rest {
+                if {$i > $n} {
+                    lappend todo $i
+                }
+            }
+            set k 0
+        }
+        if {$app(cnt) != $rec_cnt && ($app(cnt) < $rec_cnt || !$rec_index_ok)} {
+            # Lines went without the index being told.
+            set many 1
+        } else {
+            if {$app(cnt) != $rec_cnt} {
+                # Records added at the end: indexed like lines written.
+                for {set i $rec_cnt} {$i < $app(cnt)} {incr i} {
+                    lappend rec_dirty $i
+                }
+                set rec_cnt $app(cnt)
+            }
+            set many [expr {[llength $rec_dirty] > $rec_scan_limit}]
+        }
+        if {$many} {
+            # The rest of the pass reads the table as it is, and the next
+            # pass indexes it anew.
+            set rec_index_ok 0
+            set rec_dirty {}
+            set indexed 0
+            set todo [lines_from [expr {$n + 1}] $count]
+            set k 0
+            continue
+        }
+        if {$rec_dirty eq ""} {
+            # Unchanged: the record's tokens, parsed while the steps read
+            # it, need not stay in memory. (Its value is the one the pass
+            # found.)
+            string length $first
+            continue
+        }
+        if {[info exists app(l,$n)] && [lsearch -exact -not $rec_dirty $n] < 0 &&
+                $n < [llength $rec_held] && $n < [llength $rec_maxref]} {
+            # Only the record visited was written: index it again. (The
+            # tokens its last edit left parsed go.)
+            set rec_dirty {}
+            string length $app(l,$n)
+            set t [index_type $app(l,$n)]
+            if {[lindex $rec_types $n] ne $t} {
+                index_list_add rec_index $t $n
+                lset rec_types $n $t
+            }
+            lset rec_maxref $n -1
+            lset rec_held $n ?
+            if {[info exists step_filtered($t)]} {
+                lappend rec_heldlines $n
+            }
+            continue
+        }
+        set later {}
+        foreach i $rec_dirty {
+            if {$i > $n && $i < $count && [info exists app(l,$i)]} {
+                foreach ver $vers {
+                    if {[step_visits $ver $app(l,$i)]} {
+                        lappend later $i
+                        break
+                    }
+                }
+            }
+        }
+        index_update
+        if {[llength $later]} {
+            set todo [lsort -integer -unique [concat $later [lrange $todo $k end]]]
+            set k 0
+        }
+    }
+    return
+}
+
+# run_header_lines --
+#   Takes the pass's count; returns in ascending order line 1 and the
+#   lines below the count that hold an "#AppVwCfg" record, those that
+#   exist.
+proc run_header_lines {count} {
+    global app
+    set lines {}
+    foreach n [concat 1 [records_of_type #AppVwCfg]] {
+        if {$n >= 1 && $n < $count && [info exists app(l,$n)]} {
+            lappend lines $n
+        }
+    }
+    lsort -integer -unique $lines
+}
+
+# step_pass --
+#   Takes a step version and the pass's count; brings the record index up
+#   to date, prepares the pass when the step asks for it and visits the
+#   records of the step's types. Returns nothing.
+proc step_pass {ver count} {
+    global verlist step_pass_start
+    # The last step and no index yet: one pass over every record costs
+    # less time and memory than indexing the table for it.
+    if {[index_is_current] || $ver ne [lindex $verlist end]} {
+        index_update
+    }
+    if {[info exists step_pass_start($ver)]} {
+        {*}$step_pass_start($ver) $count [index_is_current]
+        if {[index_is_current]} {
+            index_update
+        }
+    }
+    visit_pass [list $ver] $count
+    return
+}
+
+# run_pass --
+#   Takes the versions of one step or of consecutive local steps; announces
+#   and applies them as the steps one after another would (see above).
+#   Returns 1 when every step was applied, 0 when one was refused (the
+#   steps after it are not announced). An error a step raises reaches the
+#   caller.
+proc run_pass {vers} {
+    global app
+    set count $app(cnt)
+    if {[llength $vers] == 1} {
+        set ver [lindex $vers 0]
+        announce_step $ver
+        if {[step_refused $ver]} {
+            return 0
+        }
+        step_pass $ver $count
+        return 1
+    }
+    index_update
+    set heads [run_header_lines $count]
+    foreach ver $vers {
+        announce_step $ver
+        if {[step_refused $ver]} {
+            return 0
+        }
+        visit_pass [list $ver] $count $heads
+    }
+    index_update
+    visit_pass $vers $count * $heads
+    return 1
+}

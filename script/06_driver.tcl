@@ -55,66 +55,10 @@ set failure_counters {
     num_files_unrec_ver num_files_cant_conv
 }
 
-# Upgrade steps, in ascending version order. Each step file calls
-# register_step just before it defines the step's procedure.
+# Upgrade steps, in ascending version order: each declaration
+# (upgrade_step) appends its entry just before it defines the step's
+# procedure.
 set verlist {}
-
-# register_step --
-#   Takes a step version, the record types (glob patterns) that the step
-#   has rules for and optionally the step's content filters: a dictionary
-#   from a record type (an exact name) to texts, one of which a record of
-#   that type must hold for the step to change it or anything else.
-#   Appends the version to verlist and keeps the types and filters
-#   (step_filtered(<type>) marks a type some step has filters for).
-#   Returns nothing.
-proc register_step {ver types {filters {}}} {
-    global verlist step_types step_filters step_filtered step_local
-    lappend verlist $ver
-    set step_types($ver) $types
-    set step_filters($ver) $filters
-    # A step is local only when it says so after registering (see
-    # register_local).
-    unset -nocomplain step_local($ver)
-    foreach type [dict keys $filters] {
-        set step_filtered($type) 1
-    }
-    # Answers worked out for an earlier step of the same version go.
-    foreach cache {::step_rule_cache ::step_filter_cache} {
-        foreach key [array names $cache] {
-            if {[string first $ver, $key] == 0} {
-                unset ${cache}($key)
-            }
-        }
-    }
-    array unset ::filter_texts_from
-    return
-}
-
-# register_pass_start --
-#   Takes a step version and a command; the command is called with the
-#   pass's count and 1 (records visited by type) or 0 (the plain loop)
-#   before each pass of the step, so that the step can prepare the pass.
-#   Returns nothing.
-proc register_pass_start {ver cmd} {
-    global step_pass_start
-    set step_pass_start($ver) $cmd
-    return
-}
-
-# register_local --
-#   Takes a step version; marks the step as local: it changes only the
-#   record it is given, never that record's type, and reads no other
-#   record. Its result for a record depends only on that record's text and
-#   on what does not change while the steps run (the file's version before
-#   conversion, its application type, the rule tables); it queues messages
-#   and raises errors only for "#AppVwCfg" records. Consecutive local
-#   steps may then be applied one record at a time (run_pass). Returns
-#   nothing.
-proc register_local {ver} {
-    global step_local
-    set step_local($ver) 1
-    return
-}
 
 # target_version --
 #   Returns the version the last step of verlist writes.
@@ -181,7 +125,7 @@ proc process_fix {fixapp_ver} {
 proc run_steps {vers} {
     global app norvane_fast_steps step_local
     # The types noted when the table was read hold until a step runs.
-    if {$norvane_fast_steps && [llength $vers] > 1 && [info exists app(types)]} {
+    if {$norvane_fast_steps && [info exists app(types)]} {
         index_build $app(types)
     }
     unset -nocomplain app(types)

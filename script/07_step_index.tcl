@@ -1,10 +1,9 @@
 # Record index by type, so that a step visits only the records of the types
 # it has rules for.
 #
-# Every step's declaration gives the record types (glob patterns) its
-# rules can change or react to (upgrade_step, register_step). A record of
-# any other type passes a step unchanged, so calling the step for it can be
-# left out. The index keeps, for each record type, the lines that hold
+# Every step's declaration (upgrade_step) gives the record types (glob
+# patterns) its rules can change or react to. A record of any other type
+# passes a step unchanged, so calling the step for it can be left out. The index keeps, for each record type, the lines that hold
 # records of that type; a step's pass (visit_pass) visits those lines in
 # ascending order, exactly as the plain loop over all lines would reach
 # them.

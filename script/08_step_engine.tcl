@@ -298,12 +298,8 @@ proc run_header_lines {count} {
 #   to date, prepares the pass when the step asks for it and visits the
 #   records of the step's types. Returns nothing.
 proc step_pass {ver count} {
-    global verlist step_pass_start
-    # The last step and no index yet: one pass over every record costs
-    # less time and memory than indexing the table for it.
-    if {[index_is_current] || $ver ne [lindex $verlist end]} {
-        index_update
-    }
+    global step_pass_start
+    index_update
     if {[info exists step_pass_start($ver)]} {
         {*}$step_pass_start($ver) $count [index_is_current]
         if {[index_is_current]} {

@@ -52,6 +52,15 @@
 # matching the header ("*Cfg") does not keep its version from being
 # rewritten.
 #
+# A declaration keeps, by entry: step_types (the types its rules name),
+# step_filters (a dictionary from an exact type to the texts one of which
+# a record of that type must hold to concern the step; step_filtered(type)
+# marks a type some step has texts for), step_writes (the version it
+# writes), step_local (set when no rule is nonlocal: the step changes only
+# the record given, never its type, from that record's text and what does
+# not change while the steps run, and queues messages only for "#AppVwCfg"
+# records) and step_pass_start (its prepare command).
+#
 # Options (a dictionary after the rules):
 #     prepare CMD      called with the pass's count and 1 (records visited
 #                      by type) or 0 (the plain loop) before each pass
@@ -299,15 +308,29 @@ proc upgrade_step {ver writes rules {options {}}} {
         dict set filters $t [lsort -unique [concat {*}$holds($t)]]
     }
     if {![dict exists $options template]} {
-        register_step $ver $types_all $filters
-        set ::step_writes($ver) $writes
-        set ::my_ver_xyz $writes
+        global verlist step_types step_filters step_filtered step_local \
+            step_pass_start step_writes my_ver_xyz
+        lappend verlist $ver
+        set step_types($ver) $types_all
+        set step_filters($ver) $filters
+        foreach type [dict keys $filters] {
+            set step_filtered($type) 1
+        }
+        set step_writes($ver) $writes
+        set my_ver_xyz $writes
+        unset -nocomplain step_local($ver) step_pass_start($ver)
         if {!$nonlocal} {
-            register_local $ver
+            set step_local($ver) 1
         }
         if {[dict exists $options prepare]} {
-            register_pass_start $ver [dict get $options prepare]
+            set step_pass_start($ver) [dict get $options prepare]
         }
+        # Answers worked out for an earlier declaration of the same
+        # version go.
+        foreach cache {::step_rule_cache ::step_filter_cache} {
+            array unset $cache $ver,*
+        }
+        array unset ::filter_texts_from
     }
     set code ""
     foreach chain $chains {

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -218,10 +219,31 @@ void keep_attributes(const wchar_t *from, const wchar_t *to) {
     SetFileAttributesW(from, want == 0 ? FILE_ATTRIBUTE_NORMAL : want);
 }
 
+// Gives the file from the security of the file to (its access list, and
+// its owner and group where this process may set them), so that the file
+// that takes to's place is guarded as it was rather than as its folder
+// would guard a new file. A file whose security cannot be read keeps what
+// it has.
+void keep_security(const wchar_t *from, const wchar_t *to) {
+    const SECURITY_INFORMATION parts[] = {
+        DACL_SECURITY_INFORMATION | OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION,
+        DACL_SECURITY_INFORMATION,
+    };
+    for (SECURITY_INFORMATION what : parts) {
+        DWORD need = 0;
+        GetFileSecurityW(to, what, nullptr, 0, &need);
+        if (need == 0) return;
+        std::vector<unsigned char> sd(need);
+        if (!GetFileSecurityW(to, what, sd.data(), need, &need)) return;
+        if (SetFileSecurityW(from, what, sd.data())) return;
+    }
+}
+
 } // namespace
 
 int Et_PlatformReplaceFile(const void *from, const void *to) {
     keep_attributes(wide(from), wide(to));
+    keep_security(wide(from), wide(to));
     if (MoveFileExW(wide(from), wide(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return 0;
     return errno_of(GetLastError());

@@ -29,3 +29,4 @@ target_sources(norvane_panic_cmd PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests/e2e/p
 # Holds a file open as another program would, and starts raw command lines.
 add_executable(win_helper ${CMAKE_CURRENT_SOURCE_DIR}/tests/e2e/win_helper.cpp)
 set_target_properties(win_helper PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+target_link_libraries(win_helper PRIVATE advapi32)

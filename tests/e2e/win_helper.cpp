@@ -8,7 +8,11 @@
 //                         environment variable NORVANE_RAW_COMMAND exactly
 //                         as it is (its first word need not name PROGRAM),
 //                         waits for it and exits with its status
+//   win_helper dacl FILE [SDDL]
+//                         with SDDL, gives FILE that access list; says
+//                         FILE's access list in SDDL on standard output
 #include <windows.h>
+#include <sddl.h>
 
 #include <cstdio>
 #include <cstring>
@@ -56,11 +60,40 @@ int launch(const char *program) {
     return static_cast<int>(status);
 }
 
+int dacl(const char *path, const char *sddl) {
+    if (sddl) {
+        PSECURITY_DESCRIPTOR sd = nullptr;
+        if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &sd,
+                                                                  nullptr) ||
+            !SetFileSecurityA(path, DACL_SECURITY_INFORMATION, sd)) {
+            std::fprintf(stderr, "win_helper: cannot set %s (%lu)\n", path, GetLastError());
+            return 1;
+        }
+        LocalFree(sd);
+    }
+    DWORD need = 0;
+    GetFileSecurityA(path, DACL_SECURITY_INFORMATION, nullptr, 0, &need);
+    std::vector<unsigned char> sd(need ? need : 1);
+    char *text = nullptr;
+    if (!GetFileSecurityA(path, DACL_SECURITY_INFORMATION, sd.data(), need, &need) ||
+        !ConvertSecurityDescriptorToStringSecurityDescriptorA(
+            sd.data(), SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &text, nullptr)) {
+        std::fprintf(stderr, "win_helper: cannot read %s (%lu)\n", path, GetLastError());
+        return 1;
+    }
+    std::printf("%s\n", text);
+    LocalFree(text);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
     if (argc == 3 && std::strcmp(argv[1], "hold") == 0) return hold(argv[2]);
     if (argc == 3 && std::strcmp(argv[1], "launch") == 0) return launch(argv[2]);
-    std::fprintf(stderr, "usage: win_helper hold FILE | win_helper launch PROGRAM\n");
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "dacl") == 0)
+        return dacl(argv[2], argc == 4 ? argv[3] : nullptr);
+    std::fprintf(stderr,
+                 "usage: win_helper hold FILE | launch PROGRAM | dacl FILE [SDDL]\n");
     return 2;
 }

@@ -278,14 +278,3 @@ proc tok_inserts {varName args} {
     set rec [canon_list $elems]
     return 1
 }
-
-# type_set --
-#   Takes a list of record types and returns a dictionary with one key per
-#   type, for a membership test that does not walk the list.
-proc type_set {types} {
-    set set {}
-    foreach t $types {
-        dict set set $t 1
-    }
-    return $set
-}

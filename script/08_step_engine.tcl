@@ -4,10 +4,10 @@
 # to it (run_steps). A pass visits, in ascending order, the lines the
 # record index gives for the types the steps have rules for (less those
 # that hold none of a step's filter texts), exactly as the plain loop over
-# every line (process_fix) would reach them; without an index it takes
-# every line. At each line the record goes through the steps of the pass
-# in turn, each asked again whether it has a rule for the record's type
-# and, for a type with filters, whether the record holds one of its texts.
+# every line (process_fix) would reach them. At each line the record
+# goes through the steps of the pass in turn, each asked again whether it
+# has a rule for the record's type and, for a type with filters, whether
+# the record holds one of its texts.
 #
 # A local step (one whose rules read and write only the record given, see
 # upgrade_step) changes only that record, from its text alone. For a run
@@ -19,8 +19,9 @@
 # the version from line 1 (when line 1 has no known layout, the check
 # passes whatever the other lines hold). Messages and errors come only
 # from "#AppVwCfg" records. So a run first takes line 1 and the
-# "#AppVwCfg" lines step by step, announcing and checking each step where
-# the plain loop would, and only then every other record through all the
+# "#AppVwCfg" lines step by step through each step's own procedure,
+# announcing and checking each step where the plain loop would, and only
+# then every other record through all the
 # steps of the run. Those records queue nothing, so every message comes in
 # the plain loop's order.
 #
@@ -64,34 +65,29 @@ proc lines_from {first count} {
 
 # visit_pass --
 #   Takes the versions of a pass (one step, or consecutive local steps),
-#   the pass's count (app(cnt) when the pass began) and optionally the
-#   lines to visit ("*", the default: those the index gives, or every line
-#   without an index) and lines to leave out. Calls, for every such line below the count that
-#   holds a record, each step of the pass that is to be called for it (see
-#   above), with cur_index set to the line and the name of the table's
-#   record. Like the plain loop, the pass goes on with the line after the
-#   one it visited, whatever record now lies there. Returns nothing.
-proc visit_pass {vers count {todo *} {skip {}}} {
+#   the pass's count (app(cnt) when the pass began) and optionally lines
+#   to leave out; the record index must be up to date (index_update).
+#   Calls, for every line below the count that the index gives for the
+#   pass and that holds a record, each step of the pass that is to be
+#   called for it (see above), with cur_index set to the line and the name
+#   of the table's record. Like the plain loop, the pass goes on with the
+#   line after the one it visited, whatever record now lies there.
+#   Returns nothing.
+proc visit_pass {vers count {skip {}}} {
     global app cur_index rec_types rec_held rec_maxref rec_heldlines \
         step_filtered rec_type_known rec_dirty rec_shifts rec_cnt \
         rec_index_ok rec_scan_limit step_local
     foreach n $skip {
         set skipped($n) 1
     }
-    set indexed [index_is_current]
+    set indexed 1
     set local 1
     foreach ver $vers {
         if {![info exists step_local($ver)]} {
             set local 0
         }
     }
-    if {$todo ne "*"} {
-        # As given.
-    } elseif {$indexed} {
-        set todo [index_lines $vers]
-    } else {
-        set todo [lines_from 1 $count]
-    }
+    set todo [index_lines $vers]
     set rec_shifts {}
     set k 0
     while {$k < [llength $todo]} {
@@ -301,10 +297,8 @@ proc step_pass {ver count} {
     global step_pass_start
     index_update
     if {[info exists step_pass_start($ver)]} {
-        {*}$step_pass_start($ver) $count [index_is_current]
-        if {[index_is_current]} {
-            index_update
-        }
+        {*}$step_pass_start($ver) $count 1
+        index_update
     }
     visit_pass [list $ver] $count
     return
@@ -317,15 +311,14 @@ proc step_pass {ver count} {
 #   steps after it are not announced). An error a step raises reaches the
 #   caller.
 proc run_pass {vers} {
-    global app
+    global app cur_index
     set count $app(cnt)
     if {[llength $vers] == 1} {
-        set ver [lindex $vers 0]
-        announce_step $ver
-        if {[step_refused $ver]} {
+        announce_step $vers
+        if {[step_refused $vers]} {
             return 0
         }
-        step_pass $ver $count
+        step_pass $vers $count
         return 1
     }
     index_update
@@ -335,9 +328,13 @@ proc run_pass {vers} {
         if {[step_refused $ver]} {
             return 0
         }
-        visit_pass [list $ver] $count $heads
+        foreach n $heads {
+            set cur_index $n
+            fixapp$ver app(l,$n)
+            index_note $n
+        }
     }
     index_update
-    visit_pass $vers $count * $heads
+    visit_pass $vers $count $heads
     return 1
 }

@@ -37,7 +37,8 @@ set norvane_fast_steps 1
 
 # rec_index(<type>)  lines once indexed with that type (a line whose type
 #                    changed since stays listed; rec_types decides); read
-#                    and added to through index_list and index_list_add
+#                    and added to through index_list and index_list_add,
+#                    taken from rec_types when first read
 # rec_types          list: element n is the type line n had when it was
 #                    last indexed, "" for none
 # rec_names(<type>)  one shared copy of each type name
@@ -123,18 +124,22 @@ proc index_build {{known {}}} {
     array unset rec_textlines_at
     set rec_moves {}
     set cnt $app(cnt)
-    set rec_types [lrepeat $cnt {}]
-    for {set n 1} {$n < $cnt} {incr n} {
-        if {[info exists app(l,$n)]} {
-            set t [lindex $known $n]
-            if {$t eq ""} {
-                set t [index_type $app(l,$n)]
-            }
-            lappend rec_index($t) $n
-            lset rec_types $n $t
+    # Each line's type as read, else from its record. The lines of a type
+    # are found in this list when they are first asked for (index_list):
+    # a conversion of one step asks for few types.
+    set rec_types [lrange $known 0 [expr {$cnt - 1}]]
+    if {[llength $rec_types] < $cnt} {
+        lappend rec_types {*}[lrepeat [expr {$cnt - [llength $rec_types]}] {}]
+    }
+    foreach n [lsearch -all -exact $rec_types ""] {
+        if {$n > 0 && [info exists app(l,$n)]} {
+            lset rec_types $n [index_type $app(l,$n)]
         }
     }
-    foreach t [array names rec_index] {
+    if {$cnt > 0} {
+        lset rec_types 0 {}
+    }
+    foreach t [lsort -unique $rec_types] {
         set rec_index_at($t) {0 1}
     }
     set rec_dirty {}
@@ -144,9 +149,7 @@ proc index_build {{known {}}} {
     set rec_heldlines {}
     array unset rec_textlines
     foreach t [array names step_filtered] {
-        if {[info exists rec_index($t)]} {
-            lappend rec_heldlines {*}$rec_index($t)
-        }
+        lappend rec_heldlines {*}[index_list rec_index $t]
     }
     set app(indexed) 1
     set rec_index_ok 1
@@ -190,12 +193,17 @@ proc index_refs_known {} {
 #   first by the line moves made since they were last read, or an empty
 #   list when the key has none. A list that is moved is sorted first
 #   (repeats dropped), so that only the lines behind a move are gone
-#   through.
+#   through. A key that index_build noted but whose lines were never read
+#   (a type of rec_index) has the lines rec_types gives it.
 proc index_list {arrName key} {
     upvar #0 $arrName lists ${arrName}_at at
-    global rec_moves
+    global rec_moves rec_types
     if {![info exists lists($key)]} {
-        return {}
+        if {![info exists at($key)]} {
+            return {}
+        }
+        set lists($key) [lsearch -all -exact $rec_types $key]
+        set at($key) [list [llength $rec_moves] 1]
     }
     lassign $at($key) done sorted
     if {$done < [llength $rec_moves]} {
@@ -218,7 +226,7 @@ proc index_list {arrName key} {
 proc index_list_add {arrName key args} {
     upvar #0 $arrName lists ${arrName}_at at
     global rec_moves
-    if {[info exists lists($key)]} {
+    if {[info exists at($key)]} {
         index_list $arrName $key
         set last [lindex $lists($key) end]
     } else {
@@ -428,10 +436,10 @@ proc step_visits {ver text} {
 #   that every such step's filter for the type passes over. (The index
 #   gives a line without a record no type.)
 proc index_lines {vers} {
-    global app rec_index rec_types rec_held rec_heldlines rec_textlines
+    global app rec_index rec_index_at rec_types rec_held rec_heldlines rec_textlines
     set lines {}
     set known 0
-    foreach t [array names rec_index] {
+    foreach t [array names rec_index_at] {
         set texts {}
         set every 0
         foreach ver $vers {

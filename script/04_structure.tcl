@@ -729,3 +729,94 @@ proc raise_after_each {lines count diffs i rec hits plain} {
     }
     return $top
 }
+
+# Lines opened ahead of a pass.
+#
+# A pass that opens lines after several records and renumbers every
+# reference behind each opening takes, for each, time in proportion to the
+# whole table. Such a pass may have all its openings made before it starts,
+# in one move of the table and one renumbering (open_lines_after_each), the
+# references raised as the openings one after another raise them. The pass
+# then reads each line where a pass opening one at a time reads it, and
+# every reference names the same record. What differs is when a record's
+# numbers change: before the pass rather than when the pass reaches the
+# opening. That gives the same file when the records the pass may change
+# are written as their tokens' canonical form would write them (joined
+# values and canonical form are then the same text), when the records it
+# reads names from through references are strings or plain records, and
+# when every reference it follows names a record (its error messages name
+# the reference); the step that asks for it knows which records those are.
+# Where the pass reads a line number as text, ref_before_ahead gives it as
+# the pass one opening at a time would read it. The openings still to be
+# reached are kept with the table, so that a table read anew has none.
+
+# open_lines_ahead --
+#   Takes lines of the table in ascending order, a count, and the lines of
+#   the records the pass about to run may change and of those it reads
+#   names from. When there are two lines or more, the records it may
+#   change hold nothing that a list's canonical form would quote, and the
+#   records it reads are strings or plain records (see plain_text), opens
+#   count lines after each of the lines at once (see open_lines_after_each)
+#   and keeps the openings for open_renumbered; else keeps none. Returns
+#   nothing.
+proc open_lines_ahead {lines count changed read} {
+    global app
+    set app(ahead) {}
+    if {[llength $lines] < 2} {
+        return
+    }
+    foreach n $changed {
+        if {[regexp {[][{}"$;\\]} [string range $app(l,$n) 0 end]]} {
+            return
+        }
+    }
+    foreach n $read {
+        if {![info exists app(q,$n)] && ![plain_text [string range $app(l,$n) 0 end]]} {
+            return
+        }
+    }
+    set app(ahead) [list $count [open_lines_after_each $lines $count]]
+    return
+}
+
+# open_renumbered --
+#   Takes a line and a count; opens count lines after the line and raises
+#   every reference above it by count (open_lines, renumber_refs), unless
+#   those lines were opened ahead of the pass (open_lines_ahead), which
+#   then counts that opening as reached. Returns nothing.
+proc open_renumbered {n count} {
+    global app
+    if {[info exists app(ahead)] && $app(ahead) ne ""} {
+        lassign $app(ahead) c lines
+        set at [lsearch -exact -integer -sorted $lines $n]
+        if {$at >= 0 && $c == $count} {
+            set app(ahead) [list $c [lreplace $lines $at $at]]
+            return
+        }
+    }
+    open_lines $n $count
+    renumber_refs $n $count
+    return
+}
+
+# ref_before_ahead --
+#   Takes a token; when it is a reference and lines were opened ahead of
+#   the pass after lines it has not reached yet, returns it with the number
+#   it has at this point of a pass opening them one at a time (count less
+#   for each such line below the line it names); returns other tokens as
+#   they are.
+proc ref_before_ahead {tok} {
+    global app
+    if {![info exists app(ahead)] || [lindex $app(ahead) 1] eq "" ||
+            ![regexp {^@0*([0-9]+)$} $tok -> r]} {
+        return $tok
+    }
+    lassign $app(ahead) c lines
+    set r0 $r
+    foreach v $lines {
+        if {$v < $r} {
+            incr r -$c
+        }
+    }
+    return [expr {$r == $r0 ? $tok : "@$r"}]
+}

@@ -91,18 +91,11 @@ proc ref_positions {text {topVar ""}} {
 
 # ref_candidates --
 #   Takes a record text; returns in ascending order the positions of the
-#   tokens that may be references naming a line: "@" and a digit, and more
-#   when the digit is 0 (see ref_positions for those that are). Raises an
+#   tokens that may be references: "@" and a digit ("@0", the most common,
+#   names no line; see ref_positions for those that name one). Raises an
 #   error when the text cannot be read as a list.
 proc ref_candidates {text} {
-    # Most references are "@0", which name no line; a token with a leading
-    # zero may ("@007" names 7).
-    set ks [lsearch -all -glob $text {@[1-9]*}]
-    set zs [lsearch -all -glob $text {@0?*}]
-    if {$zs ne ""} {
-        set ks [lsort -integer [concat $ks $zs]]
-    }
-    return $ks
+    lsearch -all -glob $text {@[0-9]*}
 }
 
 # rec_refs --
@@ -268,7 +261,11 @@ proc raise_refs {varName hits lines diffs} {
     foreach k $hits {
         # Digits only after the "@", then without leading zeros, so never
         # read as octal; "@0" names no line.
-        set v [string range [lindex $rec $k] 1 end]
+        set v [lindex $rec $k]
+        if {$v eq "@0"} {
+            continue
+        }
+        set v [string range $v 1 end]
         if {[string trimleft $v 0123456789] ne ""} {
             continue
         }
@@ -427,7 +424,8 @@ proc ref_records {above cmd} {
         }
         # (plain_text, written out.)
         set plain [expr {![regexp {[{}"\\]} $text]}]
-        if {[catch {ref_candidates $text} hits]} {
+        # (ref_candidates, written out.)
+        if {[catch {lsearch -all -glob $text {@[0-9]*}} hits]} {
             lset maxref $i 0
             continue
         }

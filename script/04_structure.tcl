@@ -656,53 +656,9 @@ proc edit_record {n cmd args} {
     return $result
 }
 
-# open_lines_after_each --
-#   Takes lines of the table in ascending order and a count; opens count
-#   lines after each of them at once, in one move of the table and one
-#   renumbering, and gives every record what open_lines and renumber_refs
-#   after each line in turn (the first line first) would give it: the
-#   k-th line (from 0) stands at its line plus k times count when its
-#   lines open, and a reference above it and not above the next line is
-#   raised by (k + 1) times count. The opened lines are empty plain
-#   records. Returns the lines where the given records now stand.
-proc open_lines_after_each {lines count} {
-    global app
-    set diffs {}
-    set k 0
-    foreach v $lines {
-        lappend diffs [expr {$count * ($k + 1)}]
-        incr k
-    }
-    ref_records [lindex $lines 0] [list raise_after_each $lines $count $diffs]
-    # The records between two lines go down by count times the number of
-    # lines above them.
-    set cnt $app(cnt)
-    set k [llength $lines]
-    foreach v [lreverse $lines] last [lreverse [concat [lrange $lines 1 end] [expr {$cnt - 1}]]] {
-        move_lines [expr {$v + 1}] $last [expr {$count * $k}]
-        incr k -1
-    }
-    set moved {}
-    set k 0
-    foreach v $lines {
-        set n [expr {$v + $count * $k}]
-        for {set i [expr {$n + 1}]} {$i <= $n + $count} {incr i} {
-            set app(l,$i) ""
-            unset -nocomplain app(q,$i)
-        }
-        lappend moved $n
-        incr k
-    }
-    set app(cnt) [expr {$cnt + $count * $k}]
-    foreach n $moved {
-        index_moved [list open $n $count]
-    }
-    return $moved
-}
-
 # raise_after_each --
-#   Takes the lines of open_lines_after_each, its count and the
-#   differences it raises references by (as raise_refs takes them), and a
+#   Takes the lines of open_lines_ahead, its count and the differences it
+#   raises references by (as raise_refs takes them), and a
 #   line, its record's tokens, the positions of the tokens that may be
 #   references and whether its text is plain, as ref_records gives them;
 #   renumbers the record as the openings one after another would. Returns
@@ -733,17 +689,17 @@ proc raise_after_each {lines count diffs i rec hits plain} {
 # A pass that opens lines after several records and renumbers every
 # reference behind each opening takes, for each, time in proportion to the
 # whole table. Such a pass may have all its openings made before it starts,
-# in one move of the table and one renumbering (open_lines_after_each), the
-# references raised as the openings one after another raise them. The pass
-# then reads each line where a pass opening one at a time reads it, and
-# every reference names the same record. What differs is when a record's
-# numbers change: before the pass rather than when the pass reaches the
-# opening. That gives the same file when the records the pass may change
-# are written as their tokens' canonical form would write them (joined
-# values and canonical form are then the same text), when the records it
-# reads names from through references are strings or plain records, and
-# when every reference it follows names a record (its error messages name
-# the reference); the step that asks for it knows which records those are.
+# in one move of the table and one renumbering, the references raised as
+# the openings one after another raise them. The pass then reads each line
+# where a pass opening one at a time reads it, and every reference names
+# the same record. What differs is when a record's numbers change: before
+# the pass rather than when the pass reaches the opening. That gives the
+# same file when the records the pass may change are written as their
+# tokens' canonical form would write them (joined values and canonical
+# form are then the same text), when the records it reads names from
+# through references are strings or plain records, and when every
+# reference it follows names a record (its error messages name the
+# reference); the step that asks for it knows which records those are.
 # Where the pass reads a line number as text, ref_before_ahead gives it as
 # the pass one opening at a time would read it. The openings still to be
 # reached are kept with the table, so that a table read anew has none.
@@ -754,9 +710,10 @@ proc raise_after_each {lines count diffs i rec hits plain} {
 #   names from. When there are two lines or more, the records it may
 #   change hold nothing that a list's canonical form would quote, and the
 #   records it reads are strings or plain records (see plain_text), opens
-#   count lines after each of the lines at once (see open_lines_after_each)
-#   and keeps the openings for open_renumbered; else keeps none. Returns
-#   nothing.
+#   count lines after each of the lines, as empty plain records, and gives
+#   every record what open_lines and renumber_refs after each line in turn
+#   (the first line first) would give it; keeps where the lines now stand
+#   for open_renumbered. Else keeps none. Returns nothing.
 proc open_lines_ahead {lines count changed read} {
     global app
     set app(ahead) {}
@@ -773,7 +730,30 @@ proc open_lines_ahead {lines count changed read} {
             return
         }
     }
-    set app(ahead) [list $count [open_lines_after_each $lines $count]]
+    # The k-th line (from 0) stands at its line plus k times count when its
+    # lines open, and a reference above it and not above the next line is
+    # raised by (k + 1) times count; so are the records in between moved.
+    set moved {}
+    set diffs {}
+    foreach v $lines {
+        lappend moved [expr {$v + $count * [llength $diffs]}]
+        lappend diffs [expr {$count * [llength $moved]}]
+    }
+    ref_records [lindex $lines 0] [list raise_after_each $lines $count $diffs]
+    set cnt $app(cnt)
+    foreach v [lreverse $lines] last [lreverse [concat [lrange $lines 1 end] [expr {$cnt - 1}]]] \
+            d [lreverse $diffs] {
+        move_lines [expr {$v + 1}] $last $d
+    }
+    set app(cnt) [expr {$cnt + [lindex $diffs end]}]
+    foreach n $moved {
+        for {set i [expr {$n + 1}]} {$i <= $n + $count} {incr i} {
+            set app(l,$i) ""
+            unset -nocomplain app(q,$i)
+        }
+        index_moved [list open $n $count]
+    }
+    set app(ahead) [list $count $moved]
     return
 }
 

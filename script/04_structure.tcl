@@ -23,36 +23,14 @@ proc ref_value {tok} {
     decimal_value $digits
 }
 
-# refs_above_pattern --
-#   Takes a line number n and returns a regular expression that finds, in
-#   a record text, "@" and a decimal number greater than n (leading zeros
-#   allowed). A record in which it finds nothing, and which holds no
-#   backslash, has no reference above n, so a pass over the table skips it
-#   without reading it as a list.
-proc refs_above_pattern {n} {
-    set n [decimal_value $n]
-    set d [string length $n]
-    set alts [list "\[1-9\]\[0-9\]{$d,}"]
-    for {set i 0} {$i < $d} {incr i} {
-        set c [string index $n $i]
-        if {$c < 9} {
-            set rest [expr {$d - $i - 1}]
-            set tail [expr {$rest ? "\[0-9\]{$rest}" : ""}]
-            lappend alts "[string range $n 0 $i-1]\[[expr {$c + 1}]-9\]$tail"
-        }
-    }
-    return "@0*(?:[join $alts |])(?!\[0-9\])"
-}
-
 # refs_above_globs --
 #   Takes a line number n; returns glob patterns one of which a record
 #   text matches when it holds "@" and a decimal number greater than n:
 #   a number with more digits than n, one with as many and a first digit
 #   no lower than n's, or one written with a leading zero. A record that
 #   matches none, and holds no backslash, has no reference above n. (The
-#   patterns are quicker to try than refs_above_pattern, and may match
-#   where it does not.) Such a record refers to no line above the number
-#   refs_globs_bound gives.
+#   patterns may match where no such number is.) Such a record refers to
+#   no line above the number refs_globs_bound gives.
 proc refs_above_globs {n} {
     set n [decimal_value $n]
     set d [string length $n]
@@ -72,8 +50,8 @@ proc refs_globs_bound {n} {
 }
 
 # may_hold --
-#   Takes a record text and a pattern of refs_above_pattern (or any other
-#   pattern for reference texts); returns 1 when the text may hold such a
+#   Takes a record text and a regular expression for reference texts;
+#   returns 1 when the text may hold such a
 #   reference read as a list: the pattern is found, or the text holds a
 #   backslash, which could hide one.
 proc may_hold {text pattern} {
@@ -89,14 +67,7 @@ proc may_hold {text pattern} {
 proc ref_positions {text {topVar ""}} {
     set out {}
     set top 0
-    # Most references are "@0", which name no line; a token with a leading
-    # zero may ("@007" names 7).
-    set ks [lsearch -all -glob $text {@[1-9]*}]
-    set zs [lsearch -all -glob $text {@0?*}]
-    if {$zs ne ""} {
-        set ks [lsort -integer [concat $ks $zs]]
-    }
-    foreach k $ks {
+    foreach k [ref_candidates $text] {
         # (The patterns let one "@" only through: its second character is
         # a digit. Digits only after it: none left once they are trimmed.)
         set digits [string trimleft [lindex $text $k] @]
@@ -116,6 +87,15 @@ proc ref_positions {text {topVar ""}} {
         set t $top
     }
     return $out
+}
+
+# ref_candidates --
+#   Takes a record text; returns in ascending order the positions of the
+#   tokens that may be references: "@" and a digit ("@0", the most common,
+#   names no line; see ref_positions for those that name one). Raises an
+#   error when the text cannot be read as a list.
+proc ref_candidates {text} {
+    lsearch -all -glob $text {@[0-9]*}
 }
 
 # rec_refs --
@@ -166,14 +146,15 @@ proc ref_text {tok} {
 #   Returns nothing.
 proc move_lines {first last d} {
     global app
-    if {$d > 0} {
-        set from $last
-        set step -1
-    } else {
-        set from $first
-        set step 1
+    if {$first > $last} {
+        return
     }
-    for {set k [expr {$last - $first}]} {$k >= 0} {incr k -1; incr from $step} {
+    if {$d > 0} {
+        lassign [list $last [expr {$first - 1}] -1] from end step
+    } else {
+        lassign [list $first [expr {$last + 1}] 1] from end step
+    }
+    for {} {$from != $end} {incr from $step} {
         set to [expr {$from + $d}]
         if {[info exists app(l,$from)]} {
             set app(l,$to) $app(l,$from)
@@ -182,8 +163,8 @@ proc move_lines {first last d} {
         }
         if {[info exists app(q,$from)]} {
             set app(q,$to) 1
-        } elseif {[info exists app(q,$to)]} {
-            unset app(q,$to)
+        } else {
+            unset -nocomplain app(q,$to)
         }
     }
     return
@@ -249,24 +230,26 @@ proc renumber_refs {after delta} {
 
 # renumber_found --
 #   Takes a line n and a difference d, and a line, its record's tokens,
-#   the positions of their references and whether its text is plain (as
-#   ref_records gives them; empty when not known); renumbers the record as
-#   renumber_refs n d does. Returns nothing.
+#   the positions of the tokens that may be references and whether its
+#   text is plain (as ref_records gives them; empty when not known);
+#   renumbers the record as renumber_refs n d does. Returns the highest
+#   line its references then name.
 proc renumber_found {after delta i rec hits plain} {
     lassign [raise_refs rec $hits $after $delta] changed top again
     if {$changed} {
         store_renumbered $i $rec $top $again $plain
     }
-    return
+    return $top
 }
 
 # raise_refs --
-#   Takes the name of a token list variable, the positions of its
-#   reference tokens, lines in ascending order and a difference for each:
-#   a reference above the k-th line and not above the next is raised by
-#   the k-th difference. Returns a list: 1 when a token changed, the
-#   highest line the tokens then refer to, and 1 when the type token
-#   (position 1) changed.
+#   Takes the name of a token list variable, the positions of the tokens
+#   that may be references (those that are not, see ref_positions, are
+#   passed over), lines in ascending order and a difference for each: a
+#   reference above the k-th line and not above the next is raised by the
+#   k-th difference. Returns a list: 1 when a token changed, the highest
+#   line the tokens then refer to, and 1 when the type token (position 1)
+#   changed.
 proc raise_refs {varName hits lines diffs} {
     upvar 1 $varName rec
     set changed 0
@@ -276,9 +259,17 @@ proc raise_refs {varName hits lines diffs} {
     set one [expr {[llength $lines] == 1}]
     set last [expr {[llength $lines] - 1}]
     foreach k $hits {
-        # Digits without leading zeros, so never read as octal. (A
-        # reference has one "@".)
-        set v [string trimleft [lindex $rec $k] @0]
+        # Digits only after the "@", then without leading zeros, so never
+        # read as octal; "@0" names no line.
+        set v [lindex $rec $k]
+        if {$v eq "@0"} {
+            continue
+        }
+        set v [string range $v 1 end]
+        if {[string trimleft $v 0123456789] ne ""} {
+            continue
+        }
+        set v [string trimleft $v 0]
         if {$v eq ""} {
             continue
         }
@@ -367,7 +358,7 @@ proc store_renumbered {n values top again {plain ""}} {
 #   renumber_refs n d leaves the record, or the text itself when no
 #   reference changed or it cannot be read as a list.
 proc renumber_text {text after delta} {
-    if {[catch {ref_positions $text} hits]} {
+    if {[catch {ref_candidates $text} hits]} {
         return $text
     }
     set rec [string range $text 0 end]
@@ -380,45 +371,29 @@ proc renumber_text {text after delta} {
 # ref_records --
 #   Takes a line n and a command prefix; calls the command, in line order,
 #   with each line whose plain record may hold a reference above n, that
-#   record's tokens, the positions of its references (see ref_positions)
-#   and 1 when its text is plain (see plain_text), else 0. The tokens are
-#   a copy of the record's text read as a list, so that a record left as
-#   it is does not keep its tokens parsed in memory, and a record is read
-#   once. String records and records that cannot be read as a list are
-#   left out. While the record index is kept, only the records whose
-#   highest reference it does not know or knows to lie above n are read,
-#   and what is read is kept for later. The command may change the record
-#   it is given and those before it. Returns nothing.
+#   record's tokens, the positions of the tokens that may be references
+#   (see ref_candidates) and 1 when its text is plain (see plain_text),
+#   else 0. The command returns the highest line the record then refers
+#   to. The tokens are a copy of the record's text read as a list, so that
+#   a record left as it is does not keep its tokens parsed in memory, and a
+#   record is read once. String records and records that cannot be read as
+#   a list are left out. While the record index is kept, only the records
+#   whose highest reference it does not know or knows to lie above n are
+#   read, and what is read is kept for later. The command may change the
+#   record it is given and those before it. Returns nothing.
 proc ref_records {above cmd} {
-    global app rec_maxref
+    global app
     set cnt $app(cnt)
-    if {![index_is_current]} {
-        set pattern [refs_above_pattern $above]
-        for {set i 0} {$i < $cnt} {incr i} {
-            # (may_hold, written out: this loop runs over every line. A
-            # copy is searched: searching the record itself would keep a
-            # wide-character copy of its text beside it.)
-            if {[info exists app(q,$i)] || ![info exists app(l,$i)]} {
-                continue
-            }
-            set text [string range $app(l,$i) 0 end]
-            set escaped [expr {[string first \\ $text] >= 0}]
-            if {![regexp $pattern $text] && !$escaped} {
-                continue
-            }
-            set plain [copy_plain $text $escaped]
-            if {[catch {ref_positions $text} hits]} {
-                continue
-            }
-            {*}$cmd $i $text $hits $plain
-        }
-        return
+    if {[index_is_current]} {
+        index_refs_known
+        upvar #0 rec_maxref maxref
+    } else {
+        set maxref [lrepeat $cnt -1]
     }
-    index_refs_known
     lassign [refs_above_globs $above] glob1 glob2 glob3
     set bound [refs_globs_bound $above]
     set i -1
-    foreach m $rec_maxref {
+    foreach m $maxref {
         incr i
         if {$m >= 0 && $m <= $above} {
             continue
@@ -427,44 +402,41 @@ proc ref_records {above cmd} {
             break
         }
         if {[info exists app(q,$i)] || ![info exists app(l,$i)]} {
-            lset rec_maxref $i 0
+            lset maxref $i 0
             continue
         }
+        # (A copy is searched and read: searching the record itself would
+        # keep a wide-character copy of its text beside it.)
         set text [string range $app(l,$i) 0 end]
-        set escaped [expr {[string first \\ $text] >= 0}]
-        if {![string match $glob1 $text] && ![string match $glob2 $text] &&
-                ![string match $glob3 $text] && !$escaped} {
-            # Nothing in the text refers above the line, nor above the
-            # bound the patterns set: the line is kept as referring no
-            # higher (its highest reference may be lower).
-            lset rec_maxref $i $bound
+        # A record known to refer above the line (and so known to hold no
+        # backslash) is read without searching.
+        set escaped 0
+        if {$m < 0} {
+            set escaped [expr {[string first \\ $text] >= 0}]
+            if {![string match $glob1 $text] && ![string match $glob2 $text] &&
+                    ![string match $glob3 $text] && !$escaped} {
+                # Nothing in the text refers above the line, nor above the
+                # bound the patterns set: the line is kept as referring no
+                # higher (its highest reference may be lower).
+                lset maxref $i $bound
+                continue
+            }
+        }
+        # (plain_text, written out.)
+        set plain [expr {![regexp {[{}"\\]} $text]}]
+        # (ref_candidates, written out.)
+        if {[catch {lsearch -all -glob $text {@[0-9]*}} hits]} {
+            lset maxref $i 0
             continue
         }
-        set plain [copy_plain $text $escaped]
-        if {[catch {ref_positions $text top} hits]} {
-            lset rec_maxref $i 0
-            continue
-        }
+        set top [{*}$cmd $i $text $hits $plain]
         if {$escaped} {
             # Escapes may hide a reference: such a record is always read.
             set top -1
         }
-        lset rec_maxref $i $top
-        if {$hits ne "" && ($top < 0 || $top > $above)} {
-            {*}$cmd $i $text $hits $plain
-        }
+        lset maxref $i $top
     }
     return
-}
-
-# copy_plain --
-#   Takes a copy of a record text that has been searched already, and 1
-#   when it holds a backslash; returns 1 when it is plain (see plain_text).
-#   (The copy's wide characters are at hand then: the searches cost little,
-#   and the record itself is not searched.)
-proc copy_plain {text escaped} {
-    expr {!$escaped && [string first "\{" $text] < 0 &&
-          [string first "\}" $text] < 0 && [string first \" $text] < 0}
 }
 
 # first_referrer --
@@ -508,11 +480,11 @@ proc close_refs {v} {
 
 # close_found --
 #   Takes the line v of a record just removed, and a line, its record's
-#   tokens, the positions of their references and whether its text is
-#   plain, as ref_records gives them; closes the record as close_refs
-#   does. Returns nothing.
+#   tokens, the positions of the tokens that may be references and whether
+#   its text is plain, as ref_records gives them; closes the record as
+#   close_refs does. Returns the highest line the record then refers to.
 proc close_found {v x rec hits plain} {
-    close_record $x $rec $hits $v {0 0 0} $plain
+    close_record $x $rec [ref_positions $rec] $v {0 0 0} $plain
 }
 
 # close_record --
@@ -521,8 +493,8 @@ proc close_found {v x rec hits plain} {
 #   optionally what a renumbering not yet stored did to the values (as
 #   raise_refs returns it) and whether the record's text is plain (as
 #   store_renumbered takes it). Does to the record what close_refs does,
-#   and stores it when it changed here or in that renumbering. Returns
-#   nothing.
+#   and stores it when it changed here or in that renumbering. Returns the
+#   highest line the record then refers to.
 proc close_record {x rec hits v {before {0 0 0}} {plain ""}} {
     global app
     lassign $before renumbered top0 again0
@@ -559,7 +531,7 @@ proc close_record {x rec hits v {before {0 0 0}} {plain ""}} {
             index_note $c
         }
     }
-    return
+    return $top
 }
 
 # renumber_line --
@@ -571,7 +543,7 @@ proc renumber_line {n after delta} {
         return
     }
     set rec [string range $app(l,$n) 0 end]
-    if {[catch {ref_positions $rec} hits]} {
+    if {[catch {ref_candidates $rec} hits]} {
         return
     }
     renumber_found $after $delta $n $rec $hits ""
@@ -595,11 +567,13 @@ proc renumber_close_refs {after delta v done} {
 # renumber_close_found --
 #   Takes a line n, a difference d, the line v of a record just removed
 #   and a line already renumbered, and a line, its record's tokens, the
-#   positions of their references and whether its text is plain, as
-#   ref_records gives them; does to the record what renumber_close_refs
-#   does. Returns nothing.
+#   positions of the tokens that may be references and whether its text
+#   is plain, as ref_records gives them; does to the record what
+#   renumber_close_refs does. Returns the highest line the record then
+#   refers to.
 proc renumber_close_found {after delta v done x rec hits plain} {
     global app
+    set hits [ref_positions $rec]
     set before {0 0 0}
     if {$x != $done} {
         set before [raise_refs rec $hits $after $delta]
@@ -611,12 +585,11 @@ proc renumber_close_found {after delta v done x rec hits plain} {
             set before {0 0 0}
             set plain ""
             if {[catch {ref_positions $rec} hits]} {
-                return
+                return 0
             }
         }
     }
     close_record $x $rec $hits $v $before $plain
-    return
 }
 
 # count_entries_down --
@@ -683,56 +656,13 @@ proc edit_record {n cmd args} {
     return $result
 }
 
-# open_lines_after_each --
-#   Takes lines of the table in ascending order and a count; opens count
-#   lines after each of them at once, in one move of the table and one
-#   renumbering, and gives every record what open_lines and renumber_refs
-#   after each line in turn (the first line first) would give it: the
-#   k-th line (from 0) stands at its line plus k times count when its
-#   lines open, and a reference above it and not above the next line is
-#   raised by (k + 1) times count. The opened lines are empty plain
-#   records. Returns the lines where the given records now stand.
-proc open_lines_after_each {lines count} {
-    global app
-    set diffs {}
-    set k 0
-    foreach v $lines {
-        lappend diffs [expr {$count * ($k + 1)}]
-        incr k
-    }
-    ref_records [lindex $lines 0] [list raise_after_each $lines $count $diffs]
-    # The records between two lines go down by count times the number of
-    # lines above them.
-    set cnt $app(cnt)
-    set k [llength $lines]
-    foreach v [lreverse $lines] last [lreverse [concat [lrange $lines 1 end] [expr {$cnt - 1}]]] {
-        move_lines [expr {$v + 1}] $last [expr {$count * $k}]
-        incr k -1
-    }
-    set moved {}
-    set k 0
-    foreach v $lines {
-        set n [expr {$v + $count * $k}]
-        for {set i [expr {$n + 1}]} {$i <= $n + $count} {incr i} {
-            set app(l,$i) ""
-            unset -nocomplain app(q,$i)
-        }
-        lappend moved $n
-        incr k
-    }
-    set app(cnt) [expr {$cnt + $count * $k}]
-    foreach n $moved {
-        index_moved [list open $n $count]
-    }
-    return $moved
-}
-
 # raise_after_each --
-#   Takes the lines of open_lines_after_each, its count and the
-#   differences it raises references by (as raise_refs takes them), and a
-#   line, its record's tokens, the positions of their references and
-#   whether its text is plain, as ref_records gives them; renumbers the
-#   record as the openings one after another would. Returns nothing.
+#   Takes the lines of open_lines_ahead, its count and the differences it
+#   raises references by (as raise_refs takes them), and a
+#   line, its record's tokens, the positions of the tokens that may be
+#   references and whether its text is plain, as ref_records gives them;
+#   renumbers the record as the openings one after another would. Returns
+#   the highest line the record then refers to (-1 when not known).
 proc raise_after_each {lines count diffs i rec hits plain} {
     global app
     if {!$plain} {
@@ -745,11 +675,126 @@ proc raise_after_each {lines count diffs i rec hits plain} {
             incr k
         }
         set_record $i $text
-        return
+        return -1
     }
     lassign [raise_refs rec $hits $lines $diffs] changed top again
     if {$changed} {
         store_renumbered $i $rec $top $again 1
     }
+    return $top
+}
+
+# Lines opened ahead of a pass.
+#
+# A pass that opens lines after several records and renumbers every
+# reference behind each opening takes, for each, time in proportion to the
+# whole table. Such a pass may have all its openings made before it starts,
+# in one move of the table and one renumbering, the references raised as
+# the openings one after another raise them. The pass then reads each line
+# where a pass opening one at a time reads it, and every reference names
+# the same record. What differs is when a record's numbers change: before
+# the pass rather than when the pass reaches the opening. That gives the
+# same file when the records the pass may change are written as their
+# tokens' canonical form would write them (joined values and canonical
+# form are then the same text), when the records it reads names from
+# through references are strings or plain records, and when every
+# reference it follows names a record (its error messages name the
+# reference); the step that asks for it knows which records those are.
+# Where the pass reads a line number as text, ref_before_ahead gives it as
+# the pass one opening at a time would read it. The openings still to be
+# reached are kept with the table, so that a table read anew has none.
+
+# open_lines_ahead --
+#   Takes lines of the table in ascending order, a count, and the lines of
+#   the records the pass about to run may change and of those it reads
+#   names from. When there are two lines or more, the records it may
+#   change hold nothing that a list's canonical form would quote, and the
+#   records it reads are strings or plain records (see plain_text), opens
+#   count lines after each of the lines, as empty plain records, and gives
+#   every record what open_lines and renumber_refs after each line in turn
+#   (the first line first) would give it; keeps where the lines now stand
+#   for open_renumbered. Else keeps none. Returns nothing.
+proc open_lines_ahead {lines count changed read} {
+    global app
+    set app(ahead) {}
+    if {[llength $lines] < 2} {
+        return
+    }
+    foreach n $changed {
+        if {[regexp {[][{}"$;\\]} [string range $app(l,$n) 0 end]]} {
+            return
+        }
+    }
+    foreach n $read {
+        if {![info exists app(q,$n)] && ![plain_text [string range $app(l,$n) 0 end]]} {
+            return
+        }
+    }
+    # The k-th line (from 0) stands at its line plus k times count when its
+    # lines open, and a reference above it and not above the next line is
+    # raised by (k + 1) times count; so are the records in between moved.
+    set moved {}
+    set diffs {}
+    foreach v $lines {
+        lappend moved [expr {$v + $count * [llength $diffs]}]
+        lappend diffs [expr {$count * [llength $moved]}]
+    }
+    ref_records [lindex $lines 0] [list raise_after_each $lines $count $diffs]
+    set cnt $app(cnt)
+    foreach v [lreverse $lines] last [lreverse [concat [lrange $lines 1 end] [expr {$cnt - 1}]]] \
+            d [lreverse $diffs] {
+        move_lines [expr {$v + 1}] $last $d
+    }
+    set app(cnt) [expr {$cnt + [lindex $diffs end]}]
+    foreach n $moved {
+        for {set i [expr {$n + 1}]} {$i <= $n + $count} {incr i} {
+            set app(l,$i) ""
+            unset -nocomplain app(q,$i)
+        }
+        index_moved [list open $n $count]
+    }
+    set app(ahead) [list $count $moved]
     return
+}
+
+# open_renumbered --
+#   Takes a line and a count; opens count lines after the line and raises
+#   every reference above it by count (open_lines, renumber_refs), unless
+#   those lines were opened ahead of the pass (open_lines_ahead), which
+#   then counts that opening as reached. Returns nothing.
+proc open_renumbered {n count} {
+    global app
+    if {[info exists app(ahead)] && $app(ahead) ne ""} {
+        lassign $app(ahead) c lines
+        set at [lsearch -exact -integer -sorted $lines $n]
+        if {$at >= 0 && $c == $count} {
+            set app(ahead) [list $c [lreplace $lines $at $at]]
+            return
+        }
+    }
+    open_lines $n $count
+    renumber_refs $n $count
+    return
+}
+
+# ref_before_ahead --
+#   Takes a token; when it is a reference and lines were opened ahead of
+#   the pass after lines it has not reached yet, returns it with the number
+#   it has at this point of a pass opening them one at a time (count less
+#   for each such line below the line it names); returns other tokens as
+#   they are.
+proc ref_before_ahead {tok} {
+    global app
+    if {![info exists app(ahead)] || [lindex $app(ahead) 1] eq "" ||
+            ![regexp {^@0*([0-9]+)$} $tok -> r]} {
+        return $tok
+    }
+    lassign $app(ahead) c lines
+    set r0 $r
+    foreach v $lines {
+        if {$v < $r} {
+            incr r -$c
+        }
+    }
+    return [expr {$r == $r0 ? $tok : "@$r"}]
 }

@@ -23,7 +23,7 @@ proc convert_auto_save_control {n} {
         if {[info exists app(l,$i)] &&
                 [string first #BoolPC [string range $app(l,$i) 0 end]] >= 0 &&
                 [rec_type $app(l,$i)] eq "#BoolPC" &&
-                [string first $n [ref_before_reports [rec_tok $app(l,$i) 5]]] >= 0} {
+                [string first $n [ref_before_ahead [rec_tok $app(l,$i) 5]]] >= 0} {
             edit_record $i boolpc_to_selpc $sel_strings_7_11
             return
         }
@@ -64,21 +64,15 @@ proc convert_bool_view {varName} {
 # split_report_view --
 #   Takes the name of the variable holding the 66-token report view at
 #   line n of the table, and n. Opens two lines after it (unless they were
-#   opened before the pass, see open_reports_ahead) for two new
+#   opened ahead of the pass, see open_reports_ahead) for two new
 #   "#IdArray" records made of its tokens 47 to 61 and 63, renumbers every
 #   reference behind it, grows the "#IdArray" named by its token 41 by its
 #   tokens 64 and 65, and leaves the view with 50 tokens, its last three
 #   naming the two new arrays and nothing. Returns nothing.
 proc split_report_view {varName n} {
     upvar 1 $varName rep
-    global app reports_opened_ahead
-    set at [lsearch -exact -integer -sorted $reports_opened_ahead $n]
-    if {$at >= 0} {
-        set reports_opened_ahead [lreplace $reports_opened_ahead $at $at]
-    } else {
-        open_lines $n 2
-        renumber_refs $n 2
-    }
+    global app
+    open_renumbered $n 2
     # rep is the table's own line n, so it now holds the new numbers.
     set first [expr {$n + 1}]
     set second [expr {$n + 2}]
@@ -107,49 +101,30 @@ proc split_report_view {varName n} {
     return
 }
 
-# Opening the lines of every report view of the pass at once.
+# Report views split ahead of the pass.
 #
-# Each split opens two lines and renumbers every reference behind them,
-# which takes time in proportion to the whole table. When a file holds
-# several report views, the pass over records visited by type opens the
-# lines of all of them before it starts, in one move of the table and one
-# renumbering, with the references raised as the splits one after another
-# raise them. The pass then reads each line where the plain loop, splitting
-# one view at a time, reads it, and every reference names the same record.
-# What differs is when a record's numbers change: before the pass rather
-# than when the pass reaches the view. That gives the same file when the
-# records the pass may change are written plainly (canonical form and
-# joined values are then the same text), when every reference the pass
-# follows names a record (its error messages name the reference) and when
-# no split changes another view. Files that are not so are split one view
-# at a time. The one place where a line number is read as text, the search
-# for the auto-save control, reads it as the plain loop would at that
-# point (ref_before_reports).
-
-# Lines of the report views whose lines were opened before the pass, in
-# ascending order; a view leaves the list when it is split.
-set reports_opened_ahead {}
+# When a file holds several report views, the pass over records visited by
+# type has the lines of all of them opened before it starts (see
+# open_lines_ahead in the structure layer), where that gives the file a
+# pass splitting one view at a time gives. Files where it would not are
+# split one view at a time.
 
 # Record types whose records the 7.11.0 pass may change.
 set split_ahead_types {#BoolVwCfg #BoolPC #D3SModelPlotVwCfg #AppVwCfg #QDasReportVwCfg}
 
 # open_reports_ahead --
 #   Takes the pass's count and 1 when the pass visits records by type
-#   through the record index (0 for the plain loop). Opens, when that is
-#   sound (see above), the lines of every 66-token report view the pass
-#   reaches below its count, and keeps their new lines in
-#   reports_opened_ahead. Returns nothing.
+#   through the record index (0 for the plain loop). Has the lines of every
+#   66-token report view the pass reaches below its count opened ahead of
+#   the pass, when every reference the pass follows names a record (see
+#   split_reads). Returns nothing.
 proc open_reports_ahead {count indexed} {
-    global app reports_opened_ahead
-    set reports_opened_ahead {}
-    if {!$indexed} {
-        return
-    }
+    global app
     # Only the views the pass reaches are split: the k-th view (from 0)
     # stands at its line plus 2 k by then, and the pass stops at its
     # count. Lines opened for a view it never reaches would stay empty.
     set views {}
-    foreach n [records_of_type #QDasReportVwCfg] {
+    foreach n [expr {$indexed ? [records_of_type #QDasReportVwCfg] : {}}] {
         if {$n + 2 * [llength $views] >= $count} {
             break
         }
@@ -158,77 +133,47 @@ proc open_reports_ahead {count indexed} {
             lappend views $n
         }
     }
-    if {[llength $views] < 2 || ![splits_ahead_sound $views]} {
-        return
+    set reads {{} {}}
+    if {[llength $views] > 1 && [catch {split_reads $views} reads]} {
+        set views {}
+        set reads {{} {}}
     }
-    set reports_opened_ahead [open_lines_after_each $views 2]
+    open_lines_ahead $views 2 {*}$reads
     return
 }
 
-# splits_ahead_sound --
-#   Takes the lines of the report views to split; returns 1 when opening
-#   their lines before the pass gives the file the plain loop gives: the
-#   records of the types the pass may change are plain (nothing in them
-#   that the canonical form would quote), every reference such a view
-#   record follows names a record (a string or a plain record, where it
-#   reads names), and each view's array is a plain "#IdArray" with a
-#   numeric size.
-proc splits_ahead_sound {views} {
+# split_reads --
+#   Takes the lines of the report views to split; returns two lists: the
+#   lines of the records the pass may change (those of split_ahead_types),
+#   and those of the records it reads names from (those a "#BoolVwCfg"
+#   names by its tokens 4 and 11, and each view's array). Raises an error
+#   when a reference the pass follows (those and a "#BoolVwCfg"'s token 3)
+#   names no record, or a view's array is no "#IdArray" with a numeric
+#   size.
+proc split_reads {views} {
     global app split_ahead_types
+    set changed {}
+    set read {}
     foreach t $split_ahead_types {
         foreach n [records_of_type $t] {
-            if {![info exists app(l,$n)] || [rec_type $app(l,$n)] ne $t} {
-                continue
-            }
-            set text [string range $app(l,$n) 0 end]
-            if {[regexp {[][{}"$;\\]} $text]} {
-                return 0
-            }
-            if {$t eq "#BoolVwCfg"} {
-                # The names the view's rules look for are read from the
-                # records of tokens 4 and 11: a string, or a plain record
-                # (whose text renumbering leaves alone but for numbers).
-                foreach pos {3 4 11} {
-                    if {[catch {ref_line [rec_tok $text $pos]} m] ||
-                            ($pos != 3 && ![info exists app(q,$m)] &&
-                             ![plain_text [string range $app(l,$m) 0 end]])} {
-                        return 0
-                    }
+            if {[info exists app(l,$n)] && [rec_type $app(l,$n)] eq $t} {
+                lappend changed $n
+                if {$t eq "#BoolVwCfg"} {
+                    ref_line [rec_tok $app(l,$n) 3]
+                    lappend read [ref_line [rec_tok $app(l,$n) 4]] \
+                        [ref_line [rec_tok $app(l,$n) 11]]
                 }
             }
         }
     }
     foreach n $views {
-        if {[catch {ref_line [rec_tok $app(l,$n) 41]} m]} {
-            return 0
+        set m [ref_line [rec_tok $app(l,$n) 41]]
+        if {[rec_type $app(l,$m)] ne "#IdArray" || ![regexp {^[0-9]+$} [rec_tok $app(l,$m) 0]]} {
+            error "line $m is no array to split into"
         }
-        set arr [string range $app(l,$m) 0 end]
-        if {![plain_text $arr] || [rec_type $arr] ne "#IdArray" ||
-                ![regexp {^[0-9]+$} [rec_tok $arr 0]]} {
-            return 0
-        }
+        lappend read $m
     }
-    return 1
-}
-
-# ref_before_reports --
-#   Takes a token; when it is a reference and report views still to be
-#   split had their lines opened before the pass, returns it with the
-#   number it has in the plain loop at this point of the pass (2 less for
-#   each such view below the line it names); returns other tokens as they
-#   are.
-proc ref_before_reports {tok} {
-    global reports_opened_ahead
-    if {$reports_opened_ahead eq "" || ![regexp {^@0*([0-9]+)$} $tok -> r]} {
-        return $tok
-    }
-    set r0 $r
-    foreach v $reports_opened_ahead {
-        if {$v < $r} {
-            incr r -2
-        }
-    }
-    return [expr {$r == $r0 ? $tok : "@$r"}]
+    list $changed $read
 }
 
 # Step 7.11.0: the auto-save and logging switches become selections, report

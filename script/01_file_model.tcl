@@ -340,26 +340,39 @@ proc read_app {name} {
         # memory once, as the table's record.
         set line [lindex $lines $k]
         lset lines $k ""
+        set q [string first \" $line]
         # A type read from two plain words at the start of the line stays
         # the type of the record as it is kept; it is noted for the record
         # index. Other lines are typed again from the record. (The words
-        # end before any double quote.)
-        set n [scan $line $rec_type_scan sep type next]
-        if {$n >= 2 && $sep in {32 9 10 11 12 13} &&
-                ($n == 2 || $next in {32 9 10 11 12 13})} {
-            if {![info exists rec_names($type)]} {
-                set rec_names($type) $type
+        # end before any double quote.) Whether the line starts with such
+        # words, and which, depends only on the line up to its second
+        # blank: each such head is looked at once. (The second blank is
+        # looked for near the first; without one there, the whole line is
+        # the head.)
+        set p [string first " " $line]
+        set e [string first " " [string range $line [expr {$p + 1}] [expr {$p + 64}]]]
+        set head [expr {$e < 0 ? $line : [string range $line 0 [expr {$p + $e}]]}]
+        if {![info exists head_types($head)]} {
+            set n [scan $head $rec_type_scan sep type next]
+            if {$n >= 2 && $sep in {32 9 10 11 12 13} &&
+                    ($n == 2 || $next in {32 9 10 11 12 13})} {
+                if {![info exists rec_names($type)]} {
+                    set rec_names($type) $type
+                }
+                set head_types($head) $rec_names($type)
+            } else {
+                set head_types($head) ""
             }
-            lappend types $rec_names($type)
-        } else {
+        }
+        set type $head_types($head)
+        lappend types $type
+        if {$type eq ""} {
             set type [rec_type $line]
-            lappend types ""
         }
         if {$i == 1 && $type ne "#AppVwCfg"} {
             output_str $refused
             return READ_APP_NOT_AN_APP
         }
-        set q [string first \" $line]
         if {$q < 0 || $type eq "#PanelButtonVwCfg"} {
             if {$escaped} {
                 set app(l,$i) [trim_ws $line]

@@ -351,7 +351,11 @@ proc read_app {name} {
         # the head.)
         set p [string first " " $line]
         set e [string first " " [string range $line [expr {$p + 1}] [expr {$p + 64}]]]
-        set head [expr {$e < 0 ? $line : [string range $line 0 [expr {$p + $e}]]}]
+        if {$e < 0} {
+            set head $line
+        } else {
+            set head [string range $line 0 [expr {$p + $e}]]
+        }
         if {![info exists head_types($head)]} {
             set n [scan $head $rec_type_scan sep type next]
             if {$n >= 2 && $sep in {32 9 10 11 12 13} &&

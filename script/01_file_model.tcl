@@ -464,14 +464,15 @@ proc render_lines {from to} {
         }
         set text $app(l,$n)
         if {![info exists app(q,$n)]} {
-            # (A copy is searched: searching the record itself would keep
-            # a wide-character copy of its text beside it.)
-            set copy [string range $text 0 end]
-            if {[string first \" $copy] >= 0 || [string first \n $copy] >= 0 ||
-                    [string first \r $copy] >= 0} {
+            # (The line as written is searched, not the record: searching
+            # the record would keep a wide-character copy of its text
+            # beside it.)
+            set line "$text "
+            if {[string first \" $line] >= 0 || [string first \n $line] >= 0 ||
+                    [string first \r $line] >= 0} {
                 unwritable $n plain $text
             }
-            lappend out "$text "
+            lappend out $line
             continue
         }
         if {[catch {llength $text}]} {

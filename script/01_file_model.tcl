@@ -480,20 +480,20 @@ proc render_lines {from to} {
                 "record $n cannot be read as a list and cannot be written"
         }
         set last [lindex $text end]
-        set head [lrange $text 0 end-1]
+        set toks [lrange $text 0 end-1]
         # Plain tokens joined are their canonical form.
-        set text [join $head " "]
-        if {$head ne $text} {
-            set text [canon_list $head]
+        set head [join $toks " "]
+        if {$toks ne $head} {
+            set head [canon_list $toks]
         }
-        if {[string index $last end] ne " " || [string first * $text] >= 0 ||
-                [string first \" $text] >= 0 || [string first \n $text] >= 0 ||
-                [string first \r $text] >= 0 || [string first #PanelButtonVwCfg $text] >= 0} {
-            unwritable $n string $text $last
+        if {[string index $last end] ne " " || [string first * $head] >= 0 ||
+                [string first \" $head] >= 0 || [string first \n $head] >= 0 ||
+                [string first \r $head] >= 0 || [string first #PanelButtonVwCfg $head] >= 0} {
+            unwritable $n string $head $last
         }
-        lappend out "$text *[expr {[string length $last] - 1}]\"$last"
+        lappend out "$head *[expr {[string length $last] - 1}]\"$last"
         # The record's tokens, parsed here, need not stay in memory.
-        string length $app(l,$n)
+        string length $text
     }
     if {$out eq ""} {
         return ""

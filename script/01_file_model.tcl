@@ -393,17 +393,13 @@ proc read_app {name} {
         set digits [string range $line [expr {$s + 1}] [expr {$q - 1}]]
         # (The file's characters are bytes: the only digits among them are
         # 0 to 9.)
-        if {$s < 0 || $s > $q || ![string is digit -strict $digits]} {
+        if {$s < 0 || $s > $q || ![string is digit -strict $digits] ||
+                [string length [set count [string trimleft $digits 0]]] > 15} {
             output_str $refused
             return READ_APP_NOT_AN_APP
         }
-        set count [string trimleft $digits 0]
         if {$count eq ""} {
             set count 0
-        }
-        if {[string length $count] > 15} {
-            output_str $refused
-            return READ_APP_NOT_AN_APP
         }
         # The text and its closing blank, from just after the quote.
         set to [expr {$q + 1 + $count}]
@@ -421,11 +417,10 @@ proc read_app {name} {
             return READ_APP_NOT_AN_APP
         }
         set elem [string range $line [expr {$q + 1}] $to]
-        set prefix [string range $line 0 [expr {$s - 1}]]
         if {$escaped} {
-            set prefix [trim_ws $prefix]
+            set prefix [trim_ws [string range $line 0 [expr {$s - 1}]]]
         } else {
-            set prefix [string trim $prefix $ws_chars]
+            set prefix [string trim [string range $line 0 [expr {$s - 1}]] $ws_chars]
         }
         # Braces hold the text as it is unless it holds a brace or a
         # backslash (it always holds its closing blank).

@@ -454,10 +454,10 @@ proc render_lines {from to} {
     global app
     set out {}
     for {set n $from} {$n < $to} {incr n} {
-        if {![info exists app(l,$n)]} {
+        # (A line whose record was removed is not there.)
+        if {[catch {set app(l,$n)} text]} {
             continue
         }
-        set text $app(l,$n)
         if {![info exists app(q,$n)]} {
             # (The line as written is searched, not the record: searching
             # the record would keep a wide-character copy of its text

@@ -340,26 +340,43 @@ proc read_app {name} {
         # memory once, as the table's record.
         set line [lindex $lines $k]
         lset lines $k ""
+        set q [string first \" $line]
         # A type read from two plain words at the start of the line stays
         # the type of the record as it is kept; it is noted for the record
         # index. Other lines are typed again from the record. (The words
-        # end before any double quote.)
-        set n [scan $line $rec_type_scan sep type next]
-        if {$n >= 2 && $sep in {32 9 10 11 12 13} &&
-                ($n == 2 || $next in {32 9 10 11 12 13})} {
-            if {![info exists rec_names($type)]} {
-                set rec_names($type) $type
-            }
-            lappend types $rec_names($type)
+        # end before any double quote.) Whether the line starts with such
+        # words, and which, depends only on the line up to its second
+        # blank: each such head is looked at once. (The second blank is
+        # looked for near the first; without one there, the whole line is
+        # the head.)
+        set p [string first " " $line]
+        set e [string first " " [string range $line [expr {$p + 1}] [expr {$p + 64}]]]
+        if {$e < 0} {
+            set head $line
         } else {
+            set head [string range $line 0 [expr {$p + $e}]]
+        }
+        if {![info exists head_types($head)]} {
+            set n [scan $head $rec_type_scan sep type next]
+            if {$n >= 2 && $sep in {32 9 10 11 12 13} &&
+                    ($n == 2 || $next in {32 9 10 11 12 13})} {
+                if {![info exists rec_names($type)]} {
+                    set rec_names($type) $type
+                }
+                set head_types($head) $rec_names($type)
+            } else {
+                set head_types($head) ""
+            }
+        }
+        set type $head_types($head)
+        lappend types $type
+        if {$type eq ""} {
             set type [rec_type $line]
-            lappend types ""
         }
         if {$i == 1 && $type ne "#AppVwCfg"} {
             output_str $refused
             return READ_APP_NOT_AN_APP
         }
-        set q [string first \" $line]
         if {$q < 0 || $type eq "#PanelButtonVwCfg"} {
             if {$escaped} {
                 set app(l,$i) [trim_ws $line]
@@ -376,17 +393,13 @@ proc read_app {name} {
         set digits [string range $line [expr {$s + 1}] [expr {$q - 1}]]
         # (The file's characters are bytes: the only digits among them are
         # 0 to 9.)
-        if {$s < 0 || $s > $q || ![string is digit -strict $digits]} {
+        if {$s < 0 || $s > $q || ![string is digit -strict $digits] ||
+                [string length [set count [string trimleft $digits 0]]] > 15} {
             output_str $refused
             return READ_APP_NOT_AN_APP
         }
-        set count [string trimleft $digits 0]
         if {$count eq ""} {
             set count 0
-        }
-        if {[string length $count] > 15} {
-            output_str $refused
-            return READ_APP_NOT_AN_APP
         }
         # The text and its closing blank, from just after the quote.
         set to [expr {$q + 1 + $count}]
@@ -404,11 +417,10 @@ proc read_app {name} {
             return READ_APP_NOT_AN_APP
         }
         set elem [string range $line [expr {$q + 1}] $to]
-        set prefix [string range $line 0 [expr {$s - 1}]]
         if {$escaped} {
-            set prefix [trim_ws $prefix]
+            set prefix [trim_ws [string range $line 0 [expr {$s - 1}]]]
         } else {
-            set prefix [string trim $prefix $ws_chars]
+            set prefix [string trim [string range $line 0 [expr {$s - 1}]] $ws_chars]
         }
         # Braces hold the text as it is unless it holds a brace or a
         # backslash (it always holds its closing blank).
@@ -442,19 +454,20 @@ proc render_lines {from to} {
     global app
     set out {}
     for {set n $from} {$n < $to} {incr n} {
-        if {![info exists app(l,$n)]} {
+        # (A line whose record was removed is not there.)
+        if {[catch {set app(l,$n)} text]} {
             continue
         }
-        set text $app(l,$n)
         if {![info exists app(q,$n)]} {
-            # (A copy is searched: searching the record itself would keep
-            # a wide-character copy of its text beside it.)
-            set copy [string range $text 0 end]
-            if {[string first \" $copy] >= 0 || [string first \n $copy] >= 0 ||
-                    [string first \r $copy] >= 0} {
+            # (The line as written is searched, not the record: searching
+            # the record would keep a wide-character copy of its text
+            # beside it.)
+            set line "$text "
+            if {[string first \" $line] >= 0 || [string first \n $line] >= 0 ||
+                    [string first \r $line] >= 0} {
                 unwritable $n plain $text
             }
-            lappend out "$text "
+            lappend out $line
             continue
         }
         if {[catch {llength $text}]} {
@@ -462,20 +475,20 @@ proc render_lines {from to} {
                 "record $n cannot be read as a list and cannot be written"
         }
         set last [lindex $text end]
-        set head [lrange $text 0 end-1]
+        set toks [lrange $text 0 end-1]
         # Plain tokens joined are their canonical form.
-        set text [join $head " "]
-        if {$head ne $text} {
-            set text [canon_list $head]
+        set head [join $toks " "]
+        if {$toks ne $head} {
+            set head [canon_list $toks]
         }
-        if {[string index $last end] ne " " || [string first * $text] >= 0 ||
-                [string first \" $text] >= 0 || [string first \n $text] >= 0 ||
-                [string first \r $text] >= 0 || [string first #PanelButtonVwCfg $text] >= 0} {
-            unwritable $n string $text $last
+        if {[string index $last end] ne " " || [string first * $head] >= 0 ||
+                [string first \" $head] >= 0 || [string first \n $head] >= 0 ||
+                [string first \r $head] >= 0 || [string first #PanelButtonVwCfg $head] >= 0} {
+            unwritable $n string $head $last
         }
-        lappend out "$text *[expr {[string length $last] - 1}]\"$last"
+        lappend out "$head *[expr {[string length $last] - 1}]\"$last"
         # The record's tokens, parsed here, need not stay in memory.
-        string length $app(l,$n)
+        string length $text
     }
     if {$out eq ""} {
         return ""

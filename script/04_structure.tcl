@@ -422,10 +422,8 @@ proc ref_records {above cmd} {
                 continue
             }
         }
-        # (plain_text, written out.)
-        set plain [expr {![regexp {[{}"\\]} $text]}]
-        # (ref_candidates, written out.)
-        if {[catch {lsearch -all -glob $text {@[0-9]*}} hits]} {
+        set plain [plain_text $text]
+        if {[catch {ref_candidates $text} hits]} {
             lset maxref $i 0
             continue
         }

@@ -310,7 +310,7 @@ proc file_lines {data} {
 #   over the following lines, joined again by the line ends between them;
 #   the rest of the line its text ends in is dropped.
 proc read_app {name} {
-    global app rec_names rec_type_scan ws_chars
+    global app rec_names ws_chars
     if {![file exists [safe_path $name]]} {
         output_str "File $name does not exist"
         return READ_APP_CANT_ACCCESS
@@ -341,9 +341,9 @@ proc read_app {name} {
         set line [lindex $lines $k]
         lset lines $k ""
         set q [string first \" $line]
-        # A type read from two plain words at the start of the line stays
-        # the type of the record as it is kept; it is noted for the record
-        # index. Other lines are typed again from the record. (The words
+        # A type read from two plain words at the start of the line
+        # (lead_type) stays the type of the record as it is kept; it is
+        # noted for the record index. Other lines are typed again from the record. (The words
         # end before any double quote.) Whether the line starts with such
         # words, and which, depends only on the line up to its second
         # blank: each such head is looked at once. (The second blank is
@@ -357,16 +357,11 @@ proc read_app {name} {
             set head [string range $line 0 [expr {$p + $e}]]
         }
         if {![info exists head_types($head)]} {
-            set n [scan $head $rec_type_scan sep type next]
-            if {$n >= 2 && $sep in {32 9 10 11 12 13} &&
-                    ($n == 2 || $next in {32 9 10 11 12 13})} {
-                if {![info exists rec_names($type)]} {
-                    set rec_names($type) $type
-                }
-                set head_types($head) $rec_names($type)
-            } else {
-                set head_types($head) ""
+            set type [lead_type $head]
+            if {$type ne "" && ![info exists rec_names($type)]} {
+                set rec_names($type) $type
             }
+            set head_types($head) [expr {$type eq "" ? "" : $rec_names($type)}]
         }
         set type $head_types($head)
         lappend types $type

@@ -156,24 +156,35 @@ set rec_type_scan "%*\[^ \t\n\r\v\f{}\"\\\]%c%\[^ \t\n\r\v\f{}\"\\\]%c"
 
 set rec_type_known {}
 
+# lead_type --
+#   Takes a record text; returns its type when the text begins with two
+#   plain words, each followed by one whitespace character (or the end):
+#   they are the first two tokens as a list reads them, whatever follows,
+#   found without parsing the whole record and without changing how its
+#   value is held (a record held as a list stays one). Returns an empty
+#   text otherwise.
+proc lead_type {text} {
+    global rec_type_scan
+    set n [scan $text $rec_type_scan sep type next]
+    if {$n >= 2 && $sep in {32 9 10 11 12 13} &&
+            ($n == 2 || $next in {32 9 10 11 12 13})} {
+        return $type
+    }
+    return ""
+}
+
 # rec_type --
 #   Takes a record text and returns its type, token 1. A text that cannot
 #   be read as a list gives its second whitespace-separated word.
 proc rec_type {text} {
-    global rec_type_scan rec_type_known
+    global rec_type_known
     # A caller that knows the type of the text a step is about to read
     # says so in rec_type_known: {text type}.
     if {$text eq [lindex $rec_type_known 0]} {
         return [lindex $rec_type_known 1]
     }
-    # Two plain words at the start, each followed by one whitespace
-    # character (or the end), are the first two tokens as a list reads
-    # them, whatever follows: they are found without parsing the whole
-    # record, and without changing how its value is held (a record held
-    # as a list stays one). read_app types its lines by the same rule.
-    set n [scan $text $rec_type_scan sep type next]
-    if {$n >= 2 && $sep in {32 9 10 11 12 13} &&
-            ($n == 2 || $next in {32 9 10 11 12 13})} {
+    set type [lead_type $text]
+    if {$type ne ""} {
         return $type
     }
     if {[catch {lindex $text 1} type]} {

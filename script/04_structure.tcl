@@ -335,12 +335,9 @@ proc store_renumbered {n values top again {plain ""}} {
     if {$plain eq ""} {
         set plain [plain_text $app(l,$n)]
     }
-    # (join_values, written out: this runs for every record renumbered.)
-    if {$plain} {
-        set app(l,$n) [join $values " "]
-    } else {
+    set app(l,$n) [join_values "" $values $plain]
+    if {!$plain} {
         set again 1
-        set app(l,$n) [join_texts {*}$values]
     }
     if {!$rec_index_ok} {
         return

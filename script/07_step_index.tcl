@@ -342,22 +342,42 @@ proc index_update {} {
         if {$n < 1} {
             continue
         }
-        index_set rec_maxref $n -1
-        index_set rec_held $n ?
         if {![info exists app(l,$n)]} {
+            index_set rec_maxref $n -1
+            index_set rec_held $n ?
             if {$n < [llength $rec_types]} {
                 lset rec_types $n {}
             }
             continue
         }
+        index_written $n
+    }
+    return
+}
+
+# index_written --
+#   Takes a line whose record was written since it was indexed and
+#   optionally the record's type when it is known not to have changed;
+#   indexes the line again: its type, and its highest reference and the
+#   filter texts it holds as not known. Returns nothing.
+proc index_written {n {t ""}} {
+    global app rec_types rec_maxref rec_held rec_heldlines step_filtered
+    if {$t eq ""} {
         set t [index_type $app(l,$n)]
         if {[lindex $rec_types $n] ne $t} {
             index_list_add rec_index $t $n
             index_set rec_types $n $t
         }
-        if {[info exists step_filtered($t)]} {
-            lappend rec_heldlines $n
-        }
+    }
+    if {$n < [llength $rec_maxref] && $n < [llength $rec_held]} {
+        lset rec_maxref $n -1
+        lset rec_held $n ?
+    } else {
+        index_set rec_maxref $n -1
+        index_set rec_held $n ?
+    }
+    if {[info exists step_filtered($t)]} {
+        lappend rec_heldlines $n
     }
     return
 }

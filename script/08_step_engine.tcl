@@ -178,10 +178,10 @@ proc visit_pass {vers count {skip {}}} {
                 string length $first
                 continue
             }
-            if {$n < [llength $rec_maxref]} {
+            # (index_written with the type known, written out: this runs
+            # for most records a run changes.)
+            if {$n < [llength $rec_maxref] && $n < [llength $rec_held]} {
                 lset rec_maxref $n -1
-            }
-            if {$n < [llength $rec_held]} {
                 lset rec_held $n ?
             }
             if {[info exists step_filtered($t)]} {
@@ -236,22 +236,12 @@ proc visit_pass {vers count {skip {}}} {
             string length $first
             continue
         }
-        if {[info exists app(l,$n)] && [lsearch -exact -not $rec_dirty $n] < 0 &&
-                $n < [llength $rec_held] && $n < [llength $rec_maxref]} {
+        if {[info exists app(l,$n)] && [lsearch -exact -not $rec_dirty $n] < 0} {
             # Only the record visited was written: index it again. (The
             # tokens its last edit left parsed go.)
             set rec_dirty {}
             string length $app(l,$n)
-            set t [index_type $app(l,$n)]
-            if {[lindex $rec_types $n] ne $t} {
-                index_list_add rec_index $t $n
-                lset rec_types $n $t
-            }
-            lset rec_maxref $n -1
-            lset rec_held $n ?
-            if {[info exists step_filtered($t)]} {
-                lappend rec_heldlines $n
-            }
+            index_written $n
             continue
         }
         set later {}

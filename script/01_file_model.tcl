@@ -444,28 +444,27 @@ set write_chunk_lines 2000
 #   ended by one space (the string's own closing space for string records)
 #   and a line feed. Raises an error with the code {NORVANE RECORD} for a
 #   string record that cannot be read as a list, and for a record that
-#   would not be read back as the same record (see unwritable).
+#   would not be read back as the same record (see unwritable), the first
+#   such record of the lines.
 proc render_lines {from to} {
     global app
-    set out {}
+    set out ""
+    # The plain records, searched together for what they may not hold.
+    set plain_at {}
+    set plains {}
     for {set n $from} {$n < $to} {incr n} {
         # (A line whose record was removed is not there.)
         if {[catch {set app(l,$n)} text]} {
             continue
         }
         if {![info exists app(q,$n)]} {
-            # (The line as written is searched, not the record: searching
-            # the record would keep a wide-character copy of its text
-            # beside it.)
-            set line "$text "
-            if {[string first \" $line] >= 0 || [string first \n $line] >= 0 ||
-                    [string first \r $line] >= 0} {
-                unwritable $n plain $text
-            }
-            lappend out $line
+            append out $text " \n"
+            lappend plain_at $n
+            lappend plains $text
             continue
         }
         if {[catch {llength $text}]} {
+            check_plain $plain_at $plains
             return -code error -errorcode {NORVANE RECORD} \
                 "record $n cannot be read as a list and cannot be written"
         }
@@ -479,16 +478,33 @@ proc render_lines {from to} {
         if {[string index $last end] ne " " || [string first * $head] >= 0 ||
                 [string first \" $head] >= 0 || [string first \n $head] >= 0 ||
                 [string first \r $head] >= 0 || [string first #PanelButtonVwCfg $head] >= 0} {
+            check_plain $plain_at $plains
             unwritable $n string $head $last
         }
-        lappend out "$head *[expr {[string length $last] - 1}]\"$last"
+        append out $head " *" [expr {[string length $last] - 1}] \" $last \n
         # The record's tokens, parsed here, need not stay in memory.
         string length $text
     }
-    if {$out eq ""} {
-        return ""
+    check_plain $plain_at $plains
+    return $out
+}
+
+# check_plain --
+#   Takes line numbers of plain records and their texts; raises the error
+#   of unwritable for the first of them that holds a double quote or a
+#   line break and cannot be written. Returns nothing. (The texts are
+#   searched joined, once; each is looked at only when that search finds
+#   one.)
+proc check_plain {lines texts} {
+    set all [join $texts]
+    if {[string first \" $all] < 0 && [string first \n $all] < 0 &&
+            [string first \r $all] < 0} {
+        return
     }
-    return "[join $out \n]\n"
+    foreach n $lines text $texts {
+        unwritable $n plain $text
+    }
+    return
 }
 
 # unwritable --

@@ -493,16 +493,16 @@ proc render_lines {from to} {
 #   Takes line numbers of plain records and their texts; raises the error
 #   of unwritable for the first of them that holds a double quote or a
 #   line break and cannot be written. Returns nothing. (The texts are
-#   searched joined, once; each is looked at only when that search finds
-#   one.)
+#   searched joined, once; only when that search finds one are they
+#   searched one by one.)
 proc check_plain {lines texts} {
     set all [join $texts]
     if {[string first \" $all] < 0 && [string first \n $all] < 0 &&
             [string first \r $all] < 0} {
         return
     }
-    foreach n $lines text $texts {
-        unwritable $n plain $text
+    foreach k [lsearch -all -regexp $texts {["\n\r]}] {
+        unwritable [lindex $lines $k] plain [lindex $texts $k]
     }
     return
 }

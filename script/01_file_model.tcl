@@ -449,9 +449,13 @@ set write_chunk_lines 2000
 proc render_lines {from to} {
     global app
     set out ""
-    # The plain records, searched together for what they may not hold.
+    # The plain records, and the string records' tokens before their
+    # strings, for check_chunk.
     set plain_at {}
     set plains {}
+    set head_at {}
+    set heads {}
+    set lasts {}
     for {set n $from} {$n < $to} {incr n} {
         # (A line whose record was removed is not there.)
         if {[catch {set app(l,$n)} text]} {
@@ -464,7 +468,7 @@ proc render_lines {from to} {
             continue
         }
         if {[catch {llength $text}]} {
-            check_plain $plain_at $plains
+            check_chunk $plain_at $plains $head_at $heads $lasts
             return -code error -errorcode {NORVANE RECORD} \
                 "record $n cannot be read as a list and cannot be written"
         }
@@ -475,36 +479,61 @@ proc render_lines {from to} {
         if {$toks ne $head} {
             set head [canon_list $toks]
         }
-        if {[string index $last end] ne " " || [string first * $head] >= 0 ||
-                [string first \" $head] >= 0 || [string first \n $head] >= 0 ||
-                [string first \r $head] >= 0 || [string first #PanelButtonVwCfg $head] >= 0} {
-            check_plain $plain_at $plains
+        if {[string index $last end] ne " "} {
+            check_chunk $plain_at $plains $head_at $heads $lasts
             unwritable $n string $head $last
         }
+        lappend head_at $n
+        lappend heads $head
+        lappend lasts $last
         append out $head " *" [expr {[string length $last] - 1}] \" $last \n
         # The record's tokens, parsed here, need not stay in memory.
         string length $text
     }
-    check_plain $plain_at $plains
+    check_chunk $plain_at $plains $head_at $heads $lasts
     return $out
 }
 
-# check_plain --
-#   Takes line numbers of plain records and their texts; raises the error
-#   of unwritable for the first of them that holds a double quote or a
-#   line break and cannot be written. Returns nothing. (The texts are
-#   searched joined, once; only when that search finds one are they
-#   searched one by one.)
-proc check_plain {lines texts} {
-    set all [join $texts]
-    if {[string first \" $all] < 0 && [string first \n $all] < 0 &&
-            [string first \r $all] < 0} {
-        return
+# check_chunk --
+#   Takes the line numbers and texts of plain records, and the line
+#   numbers, the tokens before the string (in list form) and the strings
+#   of string records, each in line order; raises the error of unwritable
+#   for the first of these records, in line order, that cannot be written.
+#   Returns nothing. Only a plain record holding a double quote or a line
+#   break, or string record tokens holding an asterisk, a double quote, a
+#   line break or "#PanelButtonVwCfg" can fail; each kind is first looked
+#   for in all the texts joined, once, and the records one by one only
+#   when that finds something.
+proc check_chunk {plain_at plains head_at heads lasts} {
+    set found {}
+    if {[holds_any [join $plains] [list \" \n \r]]} {
+        foreach k [lsearch -all -regexp $plains {["\n\r]}] {
+            lappend found [list [lindex $plain_at $k] plain [lindex $plains $k]]
+        }
     }
-    foreach k [lsearch -all -regexp $texts {["\n\r]}] {
-        unwritable [lindex $lines $k] plain [lindex $texts $k]
+    set all [join $heads]
+    if {[holds_any $all [list * \" \n \r]] || [string match *#PanelButtonVwCfg* $all]} {
+        foreach k [lsearch -all -regexp $heads {[*"\n\r]|#PanelButtonVwCfg}] {
+            lappend found [list [lindex $head_at $k] string [lindex $heads $k] [lindex $lasts $k]]
+        }
+    }
+    foreach rec [lsort -integer -index 0 $found] {
+        unwritable {*}$rec
     }
     return
+}
+
+# holds_any --
+#   Takes a text and a list of characters; returns 1 when the text holds
+#   any of them, else 0. (The text is split at each in turn: that goes
+#   through its bytes and makes no wide-character copy of it.)
+proc holds_any {text chars} {
+    foreach c $chars {
+        if {[llength [split $text $c]] > 1} {
+            return 1
+        }
+    }
+    return 0
 }
 
 # unwritable --

@@ -328,6 +328,10 @@ proc read_app {name} {
     # A backslash may keep the blank after it at the end of a line (see
     # trim_ws).
     set escaped [expr {[llength [split $data \\]] > 1}]
+    # A string holding a brace or a backslash needs canon_elem; in a file
+    # without them no string is looked through for them.
+    set quoting [expr {$escaped || [llength [split $data \{]] > 1 ||
+                       [llength [split $data \}]] > 1}]
     lassign [file_lines $data] lines ends
     unset data
     set total [llength $lines]
@@ -419,8 +423,8 @@ proc read_app {name} {
         }
         # Braces hold the text as it is unless it holds a brace or a
         # backslash (it always holds its closing blank).
-        if {[string first \{ $elem] >= 0 || [string first \} $elem] >= 0 ||
-                [string first \\ $elem] >= 0} {
+        if {$quoting && ([string first \{ $elem] >= 0 || [string first \} $elem] >= 0 ||
+                         [string first \\ $elem] >= 0)} {
             set app(l,$i) "$prefix [canon_elem $elem]"
         } else {
             set app(l,$i) "$prefix {$elem}"

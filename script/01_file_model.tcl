@@ -344,7 +344,11 @@ proc read_app {name} {
         # memory once, as the table's record.
         set line [lindex $lines $k]
         lset lines $k ""
-        set q [string first \" $line]
+        # Searches are made in a copy of the line: a search gives what it
+        # searches a wide-character copy, and the parts cut from that are
+        # made back into text, where parts cut from the line are copied.
+        set u [string range $line 0 end]
+        set q [string first \" $u]
         # A type read from two plain words at the start of the line
         # (lead_type) stays the type of the record as it is kept; it is
         # noted for the record index. Other lines are typed again from the record. (The words
@@ -353,8 +357,8 @@ proc read_app {name} {
         # blank: each such head is looked at once. (The second blank is
         # looked for near the first; without one there, the whole line is
         # the head.)
-        set p [string first " " $line]
-        set e [string first " " [string range $line [expr {$p + 1}] [expr {$p + 64}]]]
+        set p [string first " " $u]
+        set e [string first " " [string range $u [expr {$p + 1}] [expr {$p + 64}]]]
         if {$e < 0} {
             set head $line
         } else {
@@ -388,7 +392,7 @@ proc read_app {name} {
         # A string token: an asterisk before the quote, the count of the
         # text's bytes as decimal digits, the quote, the text and its
         # closing blank.
-        set s [string first * $line]
+        set s [string first * $u]
         set digits [string range $line [expr {$s + 1}] [expr {$q - 1}]]
         # (The file's characters are bytes: the only digits among them are
         # 0 to 9.)

@@ -255,6 +255,19 @@ proc read_file_bytes {name} {
     list ok $data
 }
 
+# holds_any --
+#   Takes a text and a list of characters; returns 1 when the text holds
+#   any of them, else 0. (The text is split at each in turn: that goes
+#   through its bytes and makes no wide-character copy of it.)
+proc holds_any {text chars} {
+    foreach c $chars {
+        if {[llength [split $text $c]] > 1} {
+            return 1
+        }
+    }
+    return 0
+}
+
 # file_lines --
 #   Takes a file's bytes; returns its lines and what ends each: a list of
 #   the lines' texts, followed by "" when the bytes end with a line end,
@@ -266,7 +279,7 @@ proc read_file_bytes {name} {
 #   returns once more at those.
 proc file_lines {data} {
     set lines [split $data \n]
-    if {[llength [split $data \r]] == 1} {
+    if {![holds_any $data [list \r]]} {
         return [list $lines {}]
     }
     set pieces $lines
@@ -327,11 +340,10 @@ proc read_app {name} {
     set refused "$name is not a Quorvis application"
     # A backslash may keep the blank after it at the end of a line (see
     # trim_ws).
-    set escaped [expr {[llength [split $data \\]] > 1}]
+    set escaped [holds_any $data [list \\]]
     # A string holding a brace or a backslash needs canon_elem; in a file
     # without them no string is looked through for them.
-    set quoting [expr {$escaped || [llength [split $data \{]] > 1 ||
-                       [llength [split $data \}]] > 1}]
+    set quoting [expr {$escaped || [holds_any $data [list \{ \}]]}]
     lassign [file_lines $data] lines ends
     unset data
     set total [llength $lines]
@@ -529,19 +541,6 @@ proc check_chunk {plain_at plains head_at heads lasts} {
         unwritable {*}$rec
     }
     return
-}
-
-# holds_any --
-#   Takes a text and a list of characters; returns 1 when the text holds
-#   any of them, else 0. (The text is split at each in turn: that goes
-#   through its bytes and makes no wide-character copy of it.)
-proc holds_any {text chars} {
-    foreach c $chars {
-        if {[llength [split $text $c]] > 1} {
-            return 1
-        }
-    }
-    return 0
 }
 
 # unwritable --

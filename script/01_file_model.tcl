@@ -476,7 +476,6 @@ proc render_lines {from to} {
     set plains {}
     set head_at {}
     set heads {}
-    set lasts {}
     for {set n $from} {$n < $to} {incr n} {
         # (A line whose record was removed is not there.)
         if {[catch {set app(l,$n)} text]} {
@@ -489,7 +488,7 @@ proc render_lines {from to} {
             continue
         }
         if {[catch {llength $text}]} {
-            check_chunk $plain_at $plains $head_at $heads $lasts
+            check_chunk $plain_at $plains $head_at $heads
             return -code error -errorcode {NORVANE RECORD} \
                 "record $n cannot be read as a list and cannot be written"
         }
@@ -501,31 +500,32 @@ proc render_lines {from to} {
             set head [canon_list $toks]
         }
         if {[string index $last end] ne " "} {
-            check_chunk $plain_at $plains $head_at $heads $lasts
+            check_chunk $plain_at $plains $head_at $heads
             unwritable $n string $head $last
         }
         lappend head_at $n
         lappend heads $head
-        lappend lasts $last
         append out $head " *" [expr {[string length $last] - 1}] \" $last \n
         # The record's tokens, parsed here, need not stay in memory.
         string length $text
     }
-    check_chunk $plain_at $plains $head_at $heads $lasts
+    check_chunk $plain_at $plains $head_at $heads
     return $out
 }
 
 # check_chunk --
 #   Takes the line numbers and texts of plain records, and the line
-#   numbers, the tokens before the string (in list form) and the strings
-#   of string records, each in line order; raises the error of unwritable
+#   numbers and the tokens before the string (in list form) of string
+#   records whose strings end with their closing space, each in line
+#   order; raises the error of unwritable
 #   for the first of these records, in line order, that cannot be written.
 #   Returns nothing. Only a plain record holding a double quote or a line
 #   break, or string record tokens holding an asterisk, a double quote, a
 #   line break or "#PanelButtonVwCfg" can fail; each kind is first looked
 #   for in all the texts joined, once, and the records one by one only
 #   when that finds something.
-proc check_chunk {plain_at plains head_at heads lasts} {
+proc check_chunk {plain_at plains head_at heads} {
+    global app
     set found {}
     if {[holds_any [join $plains] [list \" \n \r]]} {
         foreach k [lsearch -all -regexp $plains {["\n\r]}] {
@@ -535,7 +535,8 @@ proc check_chunk {plain_at plains head_at heads lasts} {
     set all [join $heads]
     if {[holds_any $all [list * \" \n \r]] || [string match *#PanelButtonVwCfg* $all]} {
         foreach k [lsearch -all -regexp $heads {[*"\n\r]|#PanelButtonVwCfg}] {
-            lappend found [list [lindex $head_at $k] string [lindex $heads $k] [lindex $lasts $k]]
+            set n [lindex $head_at $k]
+            lappend found [list $n string [lindex $heads $k] [lindex $app(l,$n) end]]
         }
     }
     foreach rec [lsort -integer -index 0 $found] {

@@ -1,14 +1,12 @@
-# Application file model: reading an "#AsciiFiler" file into the record
-# table, writing the table back, and the header's type and version.
-#
-# Application files are single-byte text: every byte is one character.
-# Files are read and written as raw bytes (no encoding, no line-end
-# translation of our own making), so bytes 0x80 to 0xFF and sequences
-# that are not UTF-8 come back unchanged.
+# Application file model: the table app, read from an "#AsciiFiler" file
+# and written back, and the header's type and version. app(l,N) is line
+# N's record (absent once removed), app(q,N) marks a string record,
+# app(cnt) counts the lines. Files are read and written as raw bytes, one
+# character a byte, untranslated: every byte comes back unchanged.
 
 # Header layouts, keyed by the token count of record 1: the position of
-# the major version token (minor and third follow it), the position of
-# the type reference, and the token set to "i3" by FixVersion ("" none).
+# the major version token (minor and third follow it), of the type
+# reference, and of the token FixVersion sets to "i3" ("" none).
 set header_layouts {
     34 {19 23 {}}
     38 {23 27 {}}
@@ -18,10 +16,8 @@ set header_layouts {
 }
 
 # safe_path --
-#   Takes a file name as the user gave it and returns a name that Tcl's
-#   file commands and open take literally: a relative name that begins
-#   with "~" (home folder), "|" (command pipeline) or "-" (option) gets
-#   "./" put before it. Other names are returned unchanged.
+#   Returns a file name as given, with "./" before one that begins with
+#   "~", "|" or "-", so that file commands and open take it literally.
 proc safe_path {name} {
     if {[regexp {^[~|-]} $name]} {
         return "./$name"
@@ -35,9 +31,8 @@ set os_reason_texts {
 }
 
 # os_reason --
-#   Takes an error message and its error code and returns the short
-#   reason to show the user: the system's own text for a system error
-#   ("permission denied"), else the message itself.
+#   Takes an error message and its error code; returns the reason to show:
+#   the system's text for a POSIX error ("permission denied"), else msg.
 proc os_reason {msg code} {
     global os_reason_texts
     if {[lindex $code 0] ne "POSIX" || [llength $code] < 3} {
@@ -50,16 +45,14 @@ proc os_reason {msg code} {
 }
 
 # is_decimal --
-#   Takes a text and returns 1 when it is a decimal integer (optional
-#   sign, digits only), else 0.
+#   Returns 1 when text is a decimal integer (optional sign, digits), else 0.
 proc is_decimal {text} {
     regexp {^[-+]?[0-9]+$} $text
 }
 
 # decimal_value --
-#   Takes a decimal integer text (an optional sign and digits) and returns
-#   it without the plus sign and leading zeros, so that "08" reads as 8 and
-#   never as an octal number. The result is safe to use in expr.
+#   Takes a decimal integer text; returns it without plus sign and leading
+#   zeros, safe in expr ("08" is 8, never octal).
 proc decimal_value {text} {
     set sign [string index $text 0]
     if {$sign eq "-" || $sign eq "+"} {
@@ -76,9 +69,8 @@ proc decimal_value {text} {
 }
 
 # compare_fields --
-#   Takes two version fields and returns -1, 0 or 1: as numbers when both
-#   are decimal integers, else as character strings by character code
-#   (the empty string is less than any other).
+#   Returns -1, 0 or 1 for two version fields: as numbers when both are
+#   decimal integers, else by character code (the empty string first).
 proc compare_fields {a b} {
     if {[is_decimal $a] && [is_decimal $b]} {
         set a [decimal_value $a]
@@ -89,8 +81,8 @@ proc compare_fields {a b} {
 }
 
 # compare_versions --
-#   Takes two version strings and returns -1, 0 or 1. As many fields are
-#   compared as verB has; a field missing from verA counts as empty.
+#   Returns -1, 0 or 1, comparing as many fields as verB has; a field
+#   missing from verA counts as empty.
 proc compare_versions {verA verB} {
     set fa [split $verA .]
     set fb [split $verB .]
@@ -112,9 +104,7 @@ proc compare_versions {verA verB} {
 }
 
 # header_layout --
-#   Takes a header record text and returns its layout from header_layouts
-#   (major version position, type reference position, "i3" position), or
-#   an empty list when its token count is not a known layout.
+#   Returns a header record's entry of header_layouts, or {} if unknown.
 proc header_layout {rec} {
     global header_layouts
     set n [rec_len $rec]
@@ -125,8 +115,7 @@ proc header_layout {rec} {
 }
 
 # app_type_line --
-#   Takes nothing; returns the line of the table that the header's type
-#   reference names, or -1 when it names no record.
+#   Returns the line the header's type reference names, or -1 if none.
 proc app_type_line {} {
     global app
     if {![info exists app(l,1)]} {
@@ -145,8 +134,7 @@ proc app_type_line {} {
 }
 
 # GetAppType --
-#   Takes nothing; reads the table and returns the application type named
-#   by the header's type reference, or "UNKNOWN".
+#   Returns the application type of the header's type record, or UNKNOWN.
 proc GetAppType {} {
     global app
     set ref [app_type_line]
@@ -157,10 +145,9 @@ proc GetAppType {} {
 }
 
 # AppVersion --
-#   Takes nothing; reads the table and returns the file's version as
-#   "major.minor.third". Headers of no known layout give "0.1.0" when the
-#   file has a ten-token "#MnuPc" record, else 0.0.0 (22 tokens) or
-#   -1.-1.-1.
+#   Returns the file's version, "major.minor.third". Headers of no known
+#   layout give 0.1.0 when the file has a ten-token "#MnuPc" record, else
+#   0.0.0 (22 tokens) or -1.-1.-1.
 proc AppVersion {} {
     global app
     set ver {-1 -1 -1}
@@ -186,17 +173,13 @@ proc AppVersion {} {
 }
 
 # FixVersion --
-#   Takes the name of the caller's variable holding the header record, the
-#   major and minor version the step expects, and the new major, minor and
-#   third version. Rewrites the version tokens (and the "i3" token of the
-#   later layouts) in place. An unknown layout queues "INCORRECT VERSION"
-#   and changes nothing; when the record is the file's header (the step is
-#   at line 1, cur_index) the error below is raised too, since the file
-#   would otherwise be written with a header that names no version. A
-#   version that is not the expected one queues "Incorrect app version:
-#   major.minor" and raises an error with the error code
-#   {NORVANE REPORTED}, which ends the conversion of the file. Returns
-#   nothing.
+#   Takes the caller's header record variable, the expected major and
+#   minor version and the new major, minor and third; rewrites the version
+#   tokens (and "i3" in the later layouts) in place. Another version queues
+#   "Incorrect app version: major.minor" and raises it with the code
+#   {NORVANE REPORTED}, which ends the file's conversion. An unknown layout
+#   changes nothing and queues "INCORRECT VERSION", raised likewise only at
+#   the file's header (cur_index 1), which would else name no version.
 proc FixVersion {list oldMajVer oldMinVer newMajVer newMinVer newBugVer} {
     upvar 1 $list l
     global cur_index
@@ -226,17 +209,14 @@ proc FixVersion {list oldMajVer oldMinVer newMajVer newMinVer newBugVer} {
 }
 
 # read_file_bytes --
-#   Takes a file name as given and returns a list: "ok" and the file's
-#   bytes, each byte one character, or "error" and a message saying why
-#   the file cannot be read (a folder, a named pipe or a device is not
-#   read at all).
+#   Takes a file name as given; returns "ok" and its bytes (one character
+#   a byte), or "error" and why; anything but a regular file is refused.
 proc read_file_bytes {name} {
     set path [safe_path $name]
     if {[file isdirectory $path]} {
         return [list error "Cannot read file $name: it is a folder"]
     }
-    # A named pipe would wait for a writer for ever, a device may never
-    # end: only regular files are read.
+    # A named pipe would wait for a writer for ever, a device may not end.
     if {![catch {file stat $path st}] && $st(type) ne "file"} {
         return [list error "Cannot read file $name: it is not a regular file"]
     }
@@ -256,9 +236,8 @@ proc read_file_bytes {name} {
 }
 
 # holds_any --
-#   Takes a text and a list of characters; returns 1 when the text holds
-#   any of them, else 0. (The text is split at each in turn: that goes
-#   through its bytes and makes no wide-character copy of it.)
+#   Returns 1 when text holds any of chars, else 0. (split goes through
+#   the bytes; a search would make a wide-character copy of the text.)
 proc holds_any {text chars} {
     foreach c $chars {
         if {[llength [split $text $c]] > 1} {
@@ -269,14 +248,9 @@ proc holds_any {text chars} {
 }
 
 # file_lines --
-#   Takes a file's bytes; returns its lines and what ends each: a list of
-#   the lines' texts, followed by "" when the bytes end with a line end,
-#   and a list of the bytes that follow each of those (a line feed, a
-#   carriage return, or both, and "" after the last), or an empty list
-#   when every line ends with a line feed. A line ends at a line feed, a
-#   carriage return and line feed, or a lone carriage return. The bytes
-#   are split once at their line feeds, and pieces that hold carriage
-#   returns once more at those.
+#   Takes a file's bytes; returns the lines' texts ("" last when the bytes
+#   end with a line end) and what ends each ("\n", "\r", "\r\n", "" after
+#   the last; {} when all are line feeds). Lines end at LF, CR LF or CR.
 proc file_lines {data} {
     set lines [split $data \n]
     if {![holds_any $data [list \r]]} {
@@ -302,8 +276,7 @@ proc file_lines {data} {
                 lappend lines [lindex $parts end]
                 lappend ends $end
             } else {
-                # A carriage return just before a line feed ends its line
-                # with it.
+                # A carriage return before a line feed ends the line too.
                 lset ends end \r\n
             }
         }
@@ -313,15 +286,11 @@ proc file_lines {data} {
 }
 
 # read_app --
-#   Takes a file name as given on the command line and loads the file
-#   into the table app; app(types) lists the type of each line as the
-#   record index takes it ("" where the record must be read again).
-#   Returns "READ_APP_DONE", "READ_APP_NOT_AN_APP" or
-#   "READ_APP_CANT_ACCCESS"; a refusal is shown at once.
-#
-#   The lines come from file_lines. A string record's text may run on
-#   over the following lines, joined again by the line ends between them;
-#   the rest of the line its text ends in is dropped.
+#   Takes a file name as given on the command line and loads the file into
+#   app; app(types) lists each line's type for the record index ("": type
+#   the record again). Returns READ_APP_DONE, READ_APP_NOT_AN_APP or
+#   READ_APP_CANT_ACCCESS; a refusal is shown at once. A string may run on
+#   over lines (joined by their line ends); what follows it is dropped.
 proc read_app {name} {
     global app rec_names ws_chars
     if {![file exists [safe_path $name]]} {
@@ -338,11 +307,9 @@ proc read_app {name} {
         return READ_APP_NOT_AN_APP
     }
     set refused "$name is not a Quorvis application"
-    # A backslash may keep the blank after it at the end of a line (see
-    # trim_ws).
+    # A backslash may keep the blank after it at a line's end (trim_ws).
     set escaped [holds_any $data [list \\]]
-    # A string holding a brace or a backslash needs canon_elem; in a file
-    # without them no string is looked through for them.
+    # Only a string holding a brace or a backslash needs canon_elem.
     set quoting [expr {$escaped || [holds_any $data [list \{ \}]]}]
     lassign [file_lines $data] lines ends
     unset data
@@ -352,23 +319,18 @@ proc read_app {name} {
     set i 0
     set types {}
     for {set k 0} {$k < $nlines} {incr k} {
-        # The line goes from the list, so that what is read stays in
-        # memory once, as the table's record.
+        # The line leaves the list, so what is read is held once, as a record.
         set line [lindex $lines $k]
         lset lines $k ""
-        # Searches are made in a copy of the line: a search gives what it
-        # searches a wide-character copy, and the parts cut from that are
-        # made back into text, where parts cut from the line are copied.
+        # Search a copy: a search makes what it searches wide, and parts cut
+        # from the line itself stay plain copies (see docs/benchmark.md).
         set u [string range $line 0 end]
         set q [string first \" $u]
-        # A type read from two plain words at the start of the line
-        # (lead_type) stays the type of the record as it is kept; it is
-        # noted for the record index. Other lines are typed again from the record. (The words
-        # end before any double quote.) Whether the line starts with such
-        # words, and which, depends only on the line up to its second
-        # blank: each such head is looked at once. (The second blank is
-        # looked for near the first; without one there, the whole line is
-        # the head.)
+        # The type lead_type reads from the first two words (they end before
+        # any double quote) is the kept record's type, noted for the record
+        # index ("": rec_type reads it below). It depends only on the line up
+        # to its second blank (sought within 64 bytes, else the whole line):
+        # each such head is scanned once.
         set p [string first " " $u]
         set e [string first " " [string range $u [expr {$p + 1}] [expr {$p + 64}]]]
         if {$e < 0} {
@@ -401,13 +363,11 @@ proc read_app {name} {
             incr i
             continue
         }
-        # A string token: an asterisk before the quote, the count of the
-        # text's bytes as decimal digits, the quote, the text and its
-        # closing blank.
+        # A string token: "*", the text's byte count in decimal digits, a
+        # double quote, the text and its closing blank.
         set s [string first * $u]
         set digits [string range $line [expr {$s + 1}] [expr {$q - 1}]]
-        # (The file's characters are bytes: the only digits among them are
-        # 0 to 9.)
+        # The characters are bytes: the only digits among them are 0 to 9.
         if {$s < 0 || $s > $q || ![string is digit -strict $digits] ||
                 [string length [set count [string trimleft $digits 0]]] > 15} {
             output_str $refused
@@ -437,8 +397,7 @@ proc read_app {name} {
         } else {
             set prefix [string trim [string range $line 0 [expr {$s - 1}]] $ws_chars]
         }
-        # Braces hold the text as it is unless it holds a brace or a
-        # backslash (it always holds its closing blank).
+        # Braced as it is, unless it holds a brace or a backslash.
         if {$quoting && ([string first \{ $elem] >= 0 || [string first \} $elem] >= 0 ||
                          [string first \\ $elem] >= 0)} {
             set app(l,$i) "$prefix [canon_elem $elem]"
@@ -453,31 +412,28 @@ proc read_app {name} {
     return READ_APP_DONE
 }
 
-# Lines of the table rendered and written at a time: the file's text is
-# never held whole in memory. (A chunk of 500 lines and what is kept to
-# check it stay in the processor's cache; 2,000 took 5 % longer.)
+# Lines rendered and written at a time, so the text is never held whole.
+# (500 stay in the cache: 5 % quicker than 2,000, see docs/benchmark.md.)
 set write_chunk_lines 500
 
 # render_lines --
-#   Takes a first line and the line after the last; returns the text of
-#   those lines of the table as write_app writes them: each present record
-#   on its own line, string records with their count rebuilt, every line
-#   ended by one space (the string's own closing space for string records)
-#   and a line feed. Raises an error with the code {NORVANE RECORD} for a
-#   string record that cannot be read as a list, and for a record that
-#   would not be read back as the same record (see unwritable), the first
-#   such record of the lines.
+#   Takes a first line and the line after the last; returns those lines'
+#   text as written: each present record on a line ended by a space (a
+#   string's own closing one) and a line feed, string counts rebuilt.
+#   Raises an error with the code {NORVANE RECORD} for the first record
+#   that cannot be written back as it is: a string record not a list, or
+#   one unwritable refuses.
 proc render_lines {from to} {
     global app
     set out ""
-    # The plain records, and the string records' tokens before their
-    # strings, for check_chunk.
+    # For check_chunk: plain records, and string records' heads (the
+    # tokens before the string).
     set plain_at {}
     set plains {}
     set head_at {}
     set heads {}
     for {set n $from} {$n < $to} {incr n} {
-        # (A line whose record was removed is not there.)
+        # A removed record's line is absent.
         if {[catch {set app(l,$n)} text]} {
             continue
         }
@@ -506,7 +462,7 @@ proc render_lines {from to} {
         lappend head_at $n
         lappend heads $head
         append out $head " *" [expr {[string length $last] - 1}] \" $last \n
-        # The record's tokens, parsed here, need not stay in memory.
+        # Drops the list form parsed above: it need not stay in memory.
         string length $text
     }
     check_chunk $plain_at $plains $head_at $heads
@@ -514,16 +470,12 @@ proc render_lines {from to} {
 }
 
 # check_chunk --
-#   Takes the line numbers and texts of plain records, and the line
-#   numbers and the tokens before the string (in list form) of string
-#   records whose strings end with their closing space, each in line
-#   order; raises the error of unwritable
-#   for the first of these records, in line order, that cannot be written.
-#   Returns nothing. Only a plain record holding a double quote or a line
-#   break, or string record tokens holding an asterisk, a double quote, a
-#   line break or "#PanelButtonVwCfg" can fail; each kind is first looked
-#   for in all the texts joined, once, and the records one by one only
-#   when that finds something.
+#   Takes the line numbers and texts of plain records, and the line numbers
+#   and heads (list form) of string records whose strings keep their
+#   closing space, in line order; raises unwritable's error for the first
+#   that cannot be written. What that refuses (a quote or line break in a
+#   plain record; "*", a quote, a line break or "#PanelButtonVwCfg" in a
+#   head) is sought once in the texts joined, and record by record if found.
 proc check_chunk {plain_at plains head_at heads} {
     global app
     set found {}
@@ -546,17 +498,12 @@ proc check_chunk {plain_at plains head_at heads} {
 }
 
 # unwritable --
-#   Takes a line of the table, the kind of record ("plain" or "string"),
-#   the record's text (for a string record the tokens before its string,
-#   in list form) and, for a string record, the string element. Raises
-#   an error with the code {NORVANE RECORD} when the reader would not read
-#   the written line back as the same record: a line break outside a
-#   string, a double quote in a plain record (the reader takes that line
-#   for a string record) unless it is a "#PanelButtonVwCfg" or the record
-#   ends with a whole string token (see is_string_line), an asterisk
-#   or double quote before a string, a string without its closing space,
-#   or a string record of type "#PanelButtonVwCfg" (read back as a plain
-#   record). Returns nothing when the record can be written.
+#   Takes a line of the table, the kind ("plain" or "string"), the record's
+#   text (a string record's head, in list form) and a string record's
+#   string. Raises an error with the code {NORVANE RECORD} when read_app
+#   would not read the written line back as the same record (it takes a
+#   line with a double quote for a string record, a "#PanelButtonVwCfg"
+#   line for a plain one); else returns nothing.
 proc unwritable {n kind text {elem ""}} {
     set string_rec [expr {$kind eq "string"}]
     set type [rec_type $text]
@@ -579,11 +526,9 @@ proc unwritable {n kind text {elem ""}} {
 }
 
 # is_string_line --
-#   Takes the text of a plain record that holds a double quote; returns 1
-#   when the reader takes the line written from it for the same string
-#   token: an asterisk before the first double quote, decimal digits
-#   between them, and exactly that many bytes after the quote up to the
-#   line's closing space. Returns 0 otherwise.
+#   Takes a plain record's text holding a double quote; returns 1 when its
+#   line reads back as one string token: "*" before the first quote, digits
+#   between, and exactly that many bytes after the quote; else 0.
 proc is_string_line {text} {
     if {![regexp -indices {^[^*"]*\*([0-9]+)"} $text quote digits]} {
         return 0
@@ -593,16 +538,14 @@ proc is_string_line {text} {
 }
 
 # render_app --
-#   Takes nothing; returns the whole text of the table as write_app
-#   writes it (see render_lines).
+#   Returns the whole table's text as write_app writes it.
 proc render_app {} {
     global app
     render_lines 0 $app(cnt)
 }
 
 # write_lines --
-#   Takes a channel; writes the table's text to it a chunk of lines at a
-#   time (see render_lines). Returns nothing.
+#   Writes the table's text to a channel, write_chunk_lines at a time.
 proc write_lines {ch} {
     global app write_chunk_lines
     set cnt $app(cnt)
@@ -613,9 +556,8 @@ proc write_lines {ch} {
 }
 
 # link_target --
-#   Takes a path and returns the path of the file it finally names: a
-#   symbolic link is followed (a relative link is taken from the link's
-#   folder), up to 40 links deep.
+#   Returns the path a path finally names, following symbolic links (a
+#   relative one from the link's folder) up to 40 deep.
 proc link_target {path} {
     for {set i 0} {$i < 40} {incr i} {
         if {[catch {file type $path} type] || $type ne "link"} {
@@ -631,9 +573,8 @@ proc link_target {path} {
 }
 
 # keep_file_attributes --
-#   Takes the path of a new file and of the file it will replace; gives the
-#   new file the old one's permission bits (and its owner and group where
-#   allowed). Returns nothing.
+#   Takes a new file and the file it will replace; gives the new one the
+#   old one's permission bits, and owner and group where allowed.
 proc keep_file_attributes {new old} {
     global tcl_platform
     if {$tcl_platform(platform) ne "unix"} {
@@ -647,9 +588,8 @@ proc keep_file_attributes {new old} {
 }
 
 # marked_read_only --
-#   Takes a path; returns 1 when the file is marked read-only: on Windows
-#   its read-only attribute, elsewhere permission bits that give nobody
-#   the right to write it (which the superuser could still write), else 0.
+#   Returns 1 when path is marked read-only (its attribute on Windows, no
+#   write bit for anyone on Unix, though the superuser can write), else 0.
 proc marked_read_only {path} {
     global tcl_platform
     if {$tcl_platform(platform) eq "windows"} {
@@ -663,21 +603,17 @@ proc marked_read_only {path} {
     expr {($mode & 0o222) == 0}
 }
 
-# The hidden files that belong to a file while it is replaced, by kind:
-# its new text, a copy of the original on its way to being the backup,
-# and the lock file of the run converting it. And the longest name (in
-# bytes) a folder entry may have.
+# The hidden files beside a file being replaced, by kind: its new text, a
+# copy of the original becoming its backup, and the converting run's lock.
+# name_max is the longest folder entry name, in bytes.
 set side_suffixes {tmp .norvane-tmp copy .norvane-copy lock .norvane-lock}
 set name_max 255
 
 # temp_path --
-#   Takes the path of a file about to be replaced and optionally a kind of
-#   side_suffixes ("tmp" by default); returns the path of that hidden file
-#   of it: in the same folder, named "." followed by the file's name and
-#   the kind's suffix (the name cut short, the same for every kind, when
-#   the whole would not fit in a folder entry). So it is hidden, never
-#   matches "*.app", and belongs to that one file: what a run that was
-#   killed left is found by the next conversion of the same file.
+#   Returns the path of a file's hidden file of a kind (side_suffixes, tmp
+#   by default): ".", its name cut alike for every kind to fit name_max,
+#   and the suffix, in its folder. It never matches "*.app", and what a
+#   killed run left is found by the next conversion of the same file.
 proc temp_path {target {kind tmp}} {
     global side_suffixes name_max
     set longest [tcl::mathfunc::max {*}[lmap {k suffix} $side_suffixes {string length $suffix}]]
@@ -690,16 +626,12 @@ proc temp_path {target {kind tmp}} {
 }
 
 # lock_file --
-#   Takes a file name as given; takes this run's lock on the file (the
-#   host's norvane_lock on its lock file, see temp_path), which the run
-#   holds while it converts the file, and removes what a killed run left
-#   beside it: its temporary file and a copy on its way to a backup (no
-#   live run is writing them: it would hold the lock). Returns the lock's
-#   token, or "" when no lock file can be made beside the file (a folder
-#   that cannot be written, where writing the file fails as well; the
-#   run then removes nothing and creates its temporary file only when
-#   none is there). Raises an error with the code {NORVANE BUSY} when
-#   another run holds the lock.
+#   Takes a file name as given; takes this run's lock on it (norvane_lock
+#   on its lock file, see temp_path) and removes the temporary file and
+#   copy a killed run left (a live run would hold the lock). Returns the
+#   lock's token, or "" when the folder allows no lock file (nor the write;
+#   nothing is removed then). Raises an error with the code {NORVANE BUSY}
+#   when another run holds the lock.
 proc lock_file {name} {
     set target [link_target [safe_path $name]]
     if {[catch {norvane_lock [temp_path $target lock]} token]} {
@@ -712,8 +644,7 @@ proc lock_file {name} {
     foreach kind {tmp copy} {
         set stale [temp_path $target $kind]
         if {![catch {file type $stale}]} {
-            # What cannot be removed (a folder in the way) fails the
-            # write later, with its reason.
+            # What stays (a folder in the way) fails the write, with why.
             catch {file delete -- $stale}
         }
     }
@@ -721,8 +652,7 @@ proc lock_file {name} {
 }
 
 # unlock_file --
-#   Takes a token of lock_file ("" for none); releases the lock and
-#   removes its lock file. Returns nothing.
+#   Releases a lock_file token ("" for none) and removes its lock file.
 proc unlock_file {token} {
     if {$token ne ""} {
         norvane_unlock $token
@@ -731,10 +661,9 @@ proc unlock_file {token} {
 }
 
 # copy_original --
-#   Takes the path of a file; copies its bytes to its hidden copy (see
-#   temp_path), created afresh, gives the copy the file's permission bits
-#   and modification time, and flushes it to the disk. Returns the copy's
-#   path; on an error no copy is left.
+#   Copies a file, with its permission bits and modification time, to its
+#   new hidden copy (temp_path), flushed; returns the copy's path. On an
+#   error no copy is left.
 proc copy_original {target} {
     set copy [temp_path $target copy]
     set in ""
@@ -767,13 +696,10 @@ proc copy_original {target} {
 }
 
 # keep_original --
-#   Takes the path of a file about to be replaced; keeps the file as it
-#   is under the first free name of NAME.bak, NAME.bak.1, NAME.bak.2 ...
-#   beside it, never over an existing name: a hard link to the file
-#   itself (nothing copied, times kept) where the file system makes one,
-#   else a flushed copy (see copy_original) renamed there. Either way the
-#   backup name appears at once and complete. Returns the suffix of the
-#   name taken (".bak", ".bak.1", ...).
+#   Keeps a file about to be replaced under the first free name of
+#   NAME.bak, NAME.bak.1, ... beside it, never over an existing one: a hard
+#   link (no copy, times kept) where possible, else a copy_original renamed
+#   there, so the name appears complete at once. Returns the suffix taken.
 proc keep_original {target} {
     set copy ""
     for {set i 0} {1} {incr i} {
@@ -802,22 +728,16 @@ proc keep_original {target} {
 }
 
 # replace_file --
-#   Takes a file name as given, a command prefix that writes the bytes to
-#   store to the channel appended to it, and whether to keep the original
-#   (0 by default). Has the bytes written to the file's temporary file
-#   (see temp_path; created afresh, never when one is there, readable by
-#   its owner only, never through a link), gives it the file's permission
-#   bits, flushes it to the disk, keeps the original when asked (see
-#   keep_original) and puts it in place of the file (the target of a
-#   symbolic link) in one step; then flushes the folder. So the file is
-#   either fully replaced or left as it was, and once replaced stays so
-#   through a power cut. A file whose permission bits forbid writing is
-#   left alone. Returns the name of the backup as it is to be shown (the
-#   name given, or the link's target, and the suffix), "" when none was
-#   kept. Raises an error with a clear message and the error code
-#   {NORVANE WRITE} when the write fails, in which case no backup is left;
-#   an error of the writer itself (a record that cannot be written)
-#   reaches the caller as it was raised, the file left as it was too.
+#   Takes a file name as given, a command prefix that writes the new bytes
+#   to the channel appended to it, and whether to keep the original. The
+#   bytes go to a fresh owner-only temporary file (temp_path) that gets the
+#   file's permission bits, is flushed and, after keep_original if asked,
+#   replaces the file (a link's target) in one step; the folder is flushed
+#   last. So the file is replaced whole or not at all, durably. A read-only
+#   file is refused. Returns the backup's name as shown (name given or
+#   link target, and suffix) or "". A failed write raises a clear message
+#   with the code {NORVANE WRITE}, the writer's {NORVANE RECORD} errors
+#   pass as raised; the file stays as it was and no backup is left.
 proc replace_file {name writer {keep 0}} {
     set path [safe_path $name]
     set target [link_target $path]
@@ -860,8 +780,7 @@ proc replace_file {name writer {keep 0}} {
         return -code error -errorcode {NORVANE WRITE} \
             "$name could not be written: $reason"
     }
-    # The file is in place whatever this gives; it makes the new name
-    # last through a power cut.
+    # The file is in place either way; this makes the new name durable.
     catch {norvane_sync_folder [file dirname $target]}
     if {$kept eq ""} {
         return ""
@@ -870,11 +789,8 @@ proc replace_file {name writer {keep 0}} {
 }
 
 # write_app --
-#   Takes a file name as given and whether to keep the original (0 by
-#   default), and writes the table over that file, a chunk of lines at a
-#   time (see replace_file). Returns the name of the backup kept, or "".
-#   Raises an error when the file could not be written, in which case the
-#   file is unchanged and no backup is kept.
+#   Writes the table over the file named (see replace_file), keeping the
+#   original when keep is 1; returns the backup's name or "".
 proc write_app {name {keep 0}} {
     replace_file $name write_lines $keep
 }

@@ -1,17 +1,14 @@
-# Record text and token edits.
-#
-# A record is held as text and read as a list of tokens. Every edit made
-# as a list goes through the helpers below, so that the record's text is
-# rebuilt in the one canonical list form the file format uses.
+# Record text and token edits. A record is held as text and read as a
+# list of tokens; edits made as a list go through the helpers here, which
+# rebuild the text in the file format's one canonical list form. The tok_*
+# procedures edit the record in the variable varName in place and return
+# 1 when it changed, 0 when it is not a list (or lacks the token).
 
-# The whitespace of the file format: blank, tab, line feed, carriage
-# return, vertical tab and form feed. Bytes 0x80 and above never count.
+# The file format's whitespace; bytes 0x80 and above never count.
 set ws_chars " \t\n\r\v\f"
 
 # trim_ws --
-#   Takes a text and returns it without leading and trailing whitespace,
-#   except that a trailing whitespace character directly preceded by a
-#   backslash stays.
+#   Trims whitespace from text, keeping a trailing one after a backslash.
 proc trim_ws {text} {
     global ws_chars
     set text [string trimleft $text $ws_chars]
@@ -24,9 +21,9 @@ proc trim_ws {text} {
 }
 
 # canon_elem --
-#   Takes one element value and returns it written as a list element:
-#   "{}" when empty, as it is when nothing in it is special, in braces
-#   when it needs quoting and braces can hold it, else with backslashes.
+#   Returns an element value in canonical list form: "{}" when empty, bare
+#   when nothing in it is special, braced when it needs quoting and braces
+#   can hold it, else with backslashes.
 proc canon_elem {e} {
     if {$e eq ""} {
         return "{}"
@@ -35,9 +32,8 @@ proc canon_elem {e} {
         return $e
     }
     set needq [regexp {^[\{"]|[[ \t\n\r\v\f$;\\]} $e]
-    # Braces are usable when they balance (a brace after a backslash does
-    # not count), the element does not end in a backslash and holds no
-    # backslash-newline.
+    # Braces can hold it when its braces balance (escaped ones aside) and
+    # it neither ends in a backslash nor holds a backslash-newline.
     set braces_ok 1
     if {[string first "\{" $e] < 0 && [string first "\}" $e] < 0 &&
             [string first \\ $e] < 0} {
@@ -70,27 +66,20 @@ proc canon_elem {e} {
 }
 
 # canon_list --
-#   Takes a list of element values and returns the record text: each
-#   element in canonical form, joined by single spaces.
+#   Returns the record text of elems: each in canonical form, one space apart.
 proc canon_list {elems} {
-    # Most records hold only plain tokens: their joined text is already
-    # the canonical form. Tcl's own list form quotes every token that is
-    # empty or holds a blank or one of the characters canon_elem quotes
-    # (and a first token beginning with "#"); when it quotes none, it is
-    # the joined text. The list itself is returned then, its text being
-    # that form: whoever reads the record's tokens next need not parse
-    # the text again.
+    # Tcl's list form is the canonical one when it quotes no token (it
+    # quotes empty ones, those canon_elem quotes, a first one starting with
+    # "#"), as for most records: the list is returned, so whoever reads its
+    # tokens next need not parse the text again.
     set lst [list {*}$elems]
     if {$lst eq [join $elems " "]} {
         return $lst
     }
-    # A string record: plain tokens, and last its string, which holds a
-    # blank (its closing one) and, as a rule, no brace or backslash. Both
-    # forms then put that token in braces and leave the others bare. (Tcl's
-    # form is the joined tokens and the braced string only when it quotes
-    # none of the others: quoting would lengthen it.) The string is looked
-    # through for the three characters one at a time, which is quicker
-    # than matching it against a class of characters at each place.
+    # A string record: plain tokens, then a string with its closing blank
+    # and, as a rule, no brace or backslash. Both forms brace it alone and
+    # agree when Tcl quotes no other token. (A search per character is
+    # quicker than matching a class of characters.)
     set last [lindex $elems end]
     if {([string index $last end] eq " " ||
             [string match {*[ \t\n\r\v\f]*} $last]) &&
@@ -104,8 +93,7 @@ proc canon_list {elems} {
             return $lst
         }
     }
-    # Otherwise the tokens Tcl leaves bare are bare in the canonical form
-    # too; only the others are worked out.
+    # Else tokens Tcl leaves bare are bare here too; canon_elem does the rest.
     join [lmap e $elems {
         if {$e ne "" && [list $e] eq $e} {
             set e
@@ -116,8 +104,7 @@ proc canon_list {elems} {
 }
 
 # join_texts --
-#   Takes any number of texts and returns them trimmed, the empty ones
-#   dropped, joined by single spaces. Nothing is quoted.
+#   Joins its texts, trimmed and non-empty, by single spaces, unquoted.
 proc join_texts {args} {
     set out {}
     foreach piece $args {
@@ -130,8 +117,7 @@ proc join_texts {args} {
 }
 
 # strip_braces --
-#   Takes the name of a record variable and removes every brace from its
-#   text, so that "$0" tokens stand bare as the file format has them.
+#   Removes every brace from record varName, leaving "$0" tokens bare.
 proc strip_braces {varName} {
     upvar 1 $varName rec
     set rec [string map {\{ "" \} ""} $rec]
@@ -139,8 +125,7 @@ proc strip_braces {varName} {
 }
 
 # rec_len --
-#   Takes a record text and returns its number of tokens, or -1 when the
-#   text cannot be read as a list.
+#   Returns a record text's token count, or -1 when it is not a list.
 proc rec_len {text} {
     if {[catch {llength $text} n]} {
         return -1
@@ -148,21 +133,17 @@ proc rec_len {text} {
     return $n
 }
 
-# The first two words of a record and what follows each: a word is a run
-# of characters other than the file format's whitespace, braces, double
-# quotes and backslashes. The first word is passed over; scan sets the
-# character after it, the second word and the character after that.
+# scan format of a record's first two words: the first is skipped, then the
+# character after it, the second word and the character after that are set
+# (a word ends at whitespace, a brace, a double quote or a backslash).
 set rec_type_scan "%*\[^ \t\n\r\v\f{}\"\\\]%c%\[^ \t\n\r\v\f{}\"\\\]%c"
 
 set rec_type_known {}
 
 # lead_type --
-#   Takes a record text; returns its type when the text begins with two
-#   plain words, each followed by one whitespace character (or the end):
-#   they are the first two tokens as a list reads them, whatever follows,
-#   found without parsing the whole record and without changing how its
-#   value is held (a record held as a list stays one). Returns an empty
-#   text otherwise.
+#   Returns a record text's type when it starts with two plain words, each
+#   followed by whitespace or the end (so its first two tokens), found
+#   without parsing it: a record held as a list stays one. Else returns "".
 proc lead_type {text} {
     global rec_type_scan
     set n [scan $text $rec_type_scan sep type next]
@@ -174,12 +155,10 @@ proc lead_type {text} {
 }
 
 # rec_type --
-#   Takes a record text and returns its type, token 1. A text that cannot
-#   be read as a list gives its second whitespace-separated word.
+#   Returns a record's type, token 1 (a non-list text's second word).
 proc rec_type {text} {
     global rec_type_known
-    # A caller that knows the type of the text a step is about to read
-    # says so in rec_type_known: {text type}.
+    # A caller may note a text's known type in rec_type_known: {text type}.
     if {$text eq [lindex $rec_type_known 0]} {
         return [lindex $rec_type_known 1]
     }
@@ -194,8 +173,7 @@ proc rec_type {text} {
 }
 
 # rec_tok --
-#   Takes a record text and a token position and returns that token, or
-#   an empty text when there is none or the text is not a list.
+#   Returns token pos of a record text, or "" when none or not a list.
 proc rec_tok {text pos} {
     if {[catch {lindex $text $pos} tok]} {
         return ""
@@ -204,9 +182,8 @@ proc rec_tok {text pos} {
 }
 
 # tok_insert --
-#   Takes a record variable name, a position and tokens; inserts the tokens
-#   before that position (appends them at or past the end). Returns 1 when
-#   the record was changed, 0 when it cannot be read as a list.
+#   Takes varName, a position and tokens; inserts them before it (appends
+#   them at or past the end).
 proc tok_insert {varName pos args} {
     upvar 1 $varName rec
     if {[catch {linsert $rec $pos {*}$args} new]} {
@@ -217,8 +194,7 @@ proc tok_insert {varName pos args} {
 }
 
 # tok_append --
-#   Takes a record variable name and tokens; appends the tokens. Returns 1
-#   when the record was changed, 0 when it cannot be read as a list.
+#   Takes varName and tokens; appends the tokens.
 proc tok_append {varName args} {
     upvar 1 $varName rec
     if {[catch {llength $rec}]} {
@@ -229,10 +205,8 @@ proc tok_append {varName args} {
 }
 
 # tok_replace --
-#   Takes a record variable name, a first and last position and tokens;
-#   replaces tokens first to last (last is cut to the last token) with the
-#   given ones. A record that has no token at first, or cannot be read as a
-#   list, is left unchanged. Returns 1 when the record was changed.
+#   Takes varName, first, last and tokens; replaces tokens first to last
+#   (last cut to the end) with them. No token at first: no change.
 proc tok_replace {varName first last args} {
     upvar 1 $varName rec
     if {[catch {llength $rec} n] || $first >= $n} {
@@ -243,8 +217,7 @@ proc tok_replace {varName first last args} {
 }
 
 # tok_remove --
-#   Takes a record variable name and a position; removes that token.
-#   Returns 1 when the record was changed, 0 when there is no such token.
+#   Takes varName and a position; removes that token.
 proc tok_remove {varName pos} {
     upvar 1 $varName rec
     tok_replace rec $pos $pos

@@ -1,45 +1,35 @@
-# Record-editing primitives shared by the upgrade steps: path renames in
-# string records, a text test, the conversion of a boolean control into a
-# selection control, and the tables of renames the steps apply.
-#
-# A string record is held as its prefix tokens and one last element, the
-# string's text followed by the one blank the file keeps after it:
+# Record-editing primitives for the upgrade steps: path renames in string
+# records, a text test, turning a boolean control into a selection control,
+# and the rename tables. A string record's last element is its text and
+# the one blank the file keeps after it:
 #     0 #CharString i26 {APP/P_STITCH/P_STITCH_COLS }
-# Every search below is a plain, case-sensitive search of the record text.
+# Searches are plain and case-sensitive. An edit (patch_path, modify_path,
+# boolpc_to_selpc, tok_inserts) returns 1 when it changed the record, else
+# 0; a record too short for it, or not a list, is left as it is.
 
 # patch_path --
-#   Takes the name of a string record variable, an old path and a new path.
-#   When the record text contains the old path, the length token (token 2)
-#   becomes the length of the new path and the last token becomes the new
-#   path followed by one blank. Returns 1 when the record changed, else 0.
-#   A record without a length token and a string, or that cannot be read as
-#   a list, is left as it is.
+#   Takes a string record variable name, an old and a new path. When the
+#   record holds the old path, sets the length token (token 2) to the new
+#   path's length and the last token to the new path and one blank.
 proc patch_path {list oldpath newpath} {
     upvar 1 $list rec
     if {[string first $oldpath $rec] < 0 || [rec_len $rec] < 4} {
         return 0
     }
-    # (Both tokens replaced, the record rendered once.)
     set rec [canon_list [lreplace [lreplace $rec 2 2 i[string length $newpath]] \
         end end "$newpath "]]
     return 1
 }
 
 # modify_path --
-#   Takes the name of a string record variable, an old text and a new text.
-#   When the record's string contains the old text, its first occurrence
-#   there is replaced by the new text and the length token is raised by the
-#   difference in length. The tokens after the length token keep their text
-#   character for character apart from that one replacement. Returns 1 when
-#   the record changed, else 0. A record that cannot be read as a list, has
-#   a length token that is not a tag and a decimal number, or holds the old
-#   text only in its first three tokens, is left as it is.
+#   Takes a string record variable name, an old and a new text; replaces
+#   the first old text in tokens 3 on, keeping the rest character for
+#   character, and adjusts token 2, which must be a tag and decimal number.
 proc modify_path {list oldpath newpath} {
     upvar 1 $list rec
     if {[string first $oldpath $rec] < 0 || [rec_len $rec] < 4} {
         return 0
     }
-    # The length is token 2 without its tag, read as a decimal number.
     if {![regexp {^.([+-]?[0-9]+)$} [lindex $rec 2] -> digits]
             || [scan $digits %d oldlen] != 1} {
         return 0
@@ -56,9 +46,8 @@ proc modify_path {list oldpath newpath} {
 }
 
 # chk_for_ctrl --
-#   Takes the name of a variable and a text; returns 1 when the variable's
-#   text contains the text, else 0. A variable that does not exist or is
-#   empty gives 0.
+#   Takes a variable name and a text; returns 1 when the variable exists
+#   and holds the text (which must not be empty), else 0.
 proc chk_for_ctrl {list cntrl} {
     upvar 1 $list rec
     if {![info exists rec] || $cntrl eq ""} {
@@ -68,20 +57,16 @@ proc chk_for_ctrl {list cntrl} {
 }
 
 # sel_value --
-#   Takes a boolean control's value token and returns the selection value
-#   it stands for: "i0" for "c0" or "i0", "i1" for anything else.
+#   Takes a boolean value token; returns "i0" for "c0" or "i0", else "i1".
 proc sel_value {tok} {
     expr {$tok eq "c0" || $tok eq "i0" ? "i0" : "i1"}
 }
 
 # boolpc_to_selpc --
-#   Takes the name of a "#BoolPC" record variable and a list of selection
-#   strings. Turns the record into an 18-token "#SelPC" and adds at the end
-#   of the table the records a selection control refers to: its index
-#   collection, its collection, their two arrays and one "#CharString" per
-#   selection string, raising app(cnt) past them. Returns 1 when the record
-#   was converted; a record that cannot be read as a list or has no token
-#   13 is left as it is, nothing is added and 0 is returned.
+#   Takes a "#BoolPC" record variable name and selection strings; makes it
+#   an 18-token "#SelPC" (it needs token 13) and appends, raising app(cnt),
+#   the records it refers to: index collection, collection, their two
+#   arrays, and a "#CharString" per string.
 proc boolpc_to_selpc {list sel_string_list} {
     upvar 1 $list rec
     global app
@@ -123,25 +108,19 @@ proc boolpc_to_selpc {list sel_string_list} {
         set app(l,$app(cnt)) $text
         incr app(cnt)
     }
-    # A record already standing at the new count stays inside the written
-    # range.
+    # Keep a record already standing at the new count in the written range.
     if {[info exists app(l,$app(cnt))]} {
         incr app(cnt)
     }
     return 1
 }
 
-# Rename tables.
-#
-# A rename table is a list of blocks. A block is a common text, a flat list
-# of old/new pairs and optionally a nested table; every old text of the
-# block, its nested table included, holds the common text. A block whose
-# common text the record does not hold cannot match and is skipped with one
-# search; an empty common text is never skipped.
+# Rename tables: lists of blocks, each a common text, flat old/new pairs and
+# optionally a nested table. Every old text of a block, nested ones too,
+# holds the common text, so one search skips a block ("" never skips).
 
 # rename_pairs --
-#   Takes a rename table and returns all its old/new pairs as one flat
-#   list, in the order they are applied.
+#   Takes a rename table; returns its old/new pairs, flat, in applied order.
 proc rename_pairs {table} {
     set pairs {}
     foreach block $table {
@@ -158,9 +137,8 @@ proc rename_olds {table} {
 }
 
 # rename_check --
-#   Takes a common text and a list of old texts; raises an error when an
-#   old text lacks the common text, so a mistyped table fails when the
-#   script loads. Returns nothing.
+#   Takes a common text and old texts; raises an error when an old text
+#   lacks the common text, so a mistyped table fails when the script loads.
 proc rename_check {common olds} {
     if {$common eq ""} {
         return
@@ -173,8 +151,8 @@ proc rename_check {common olds} {
 }
 
 # rename_block --
-#   Takes a common text and a flat list of old/new pairs; returns a table of
-#   one block.
+#   Takes a common text and a flat list of old/new pairs; returns a
+#   one-block table. Errors on an odd list, and as rename_check does.
 proc rename_block {common pairs} {
     if {[llength $pairs] % 2} {
         error "rename pairs not in twos under \"$common\""
@@ -184,18 +162,16 @@ proc rename_block {common pairs} {
 }
 
 # rename_group --
-#   Takes a common text and a rename table whose old texts all hold it;
-#   returns a table of one block that tries the whole table only when the
-#   record holds the common text.
+#   Takes a common text and a table whose old texts all hold it; returns a
+#   one-block table trying that table only on records holding the text.
 proc rename_group {common table} {
     rename_check $common [rename_olds $table]
     list [list $common {} $table]
 }
 
 # rename_pattern --
-#   Takes a list of matrix paths and a flat list of old/new tails; returns a
-#   table with one block per matrix path, in order, whose pairs are the
-#   matrix path, "/" and each tail.
+#   Takes matrix paths and a flat list of old/new tails; returns a block per
+#   matrix path, in order, pairing PATH/old with PATH/new.
 proc rename_pattern {matrices tails} {
     set table {}
     foreach mat $matrices {
@@ -209,10 +185,9 @@ proc rename_pattern {matrices tails} {
 }
 
 # rename_texts --
-#   Takes a rename table and returns texts one of which every old text of
-#   the table holds: the common text of each block, or for a block without
-#   one its own old texts and those of its nested table. A record that
-#   holds none of them is left as it is by apply_renames.
+#   Takes a rename table; returns sorted texts one of which every old text
+#   holds (each block's common text, else its own and its nested old
+#   texts): apply_renames leaves a record holding none of them unchanged.
 proc rename_texts {table} {
     set texts {}
     foreach block $table {
@@ -236,10 +211,9 @@ proc rename_count {table} {
 }
 
 # apply_renames --
-#   Takes the name of a string record variable, the edit to apply
-#   (patch_path or modify_path) and a rename table; applies every pair of
-#   the table in order, each to the result of the one before. Returns the
-#   number of pairs that changed the record.
+#   Takes a string record variable name, an edit (patch_path or modify_path)
+#   and a rename table; applies its pairs in order, each on the result of
+#   the one before. Returns how many pairs changed the record.
 proc apply_renames {list edit table} {
     upvar 1 $list rec
     set done 0
@@ -261,11 +235,9 @@ proc apply_renames {list edit table} {
 }
 
 # tok_inserts --
-#   Takes a record variable name and pairs of a position and a list of
-#   tokens; inserts each list before its position (appending at or past the
-#   end), each position counted on the result of the insertion before, and
-#   renders the record once. Returns 1 when the record was changed, 0 when
-#   it cannot be read as a list.
+#   Takes a record variable name and pairs of a position and a token list;
+#   inserts each list before its position (appending at or past the end),
+#   each position counted after the insertions before; renders once.
 proc tok_inserts {varName args} {
     upvar 1 $varName rec
     if {[catch {llength $rec}]} {

@@ -1,21 +1,15 @@
 # Line moves and line references across the whole record table.
 #
-# Records name one another by line number: a reference token is "@"
-# followed by decimal digits, "@0" naming no record. Opening or closing
-# lines moves the records behind them, each with its string flag
-# app(q,<n>), and the references into the moved part are renumbered in a
-# single pass over the table. Each such change therefore costs time
-# proportional to the table, however many records it moves. While the
-# record index is kept (07_step_index), these procedures tell it what
-# moved, and a renumbering reads only the records the index does not know
-# to refer below its line.
-#
-# String records (app(q,<n>) set) hold text, not references: their text
-# is never renumbered, even when it happens to begin with "@" and digits.
+# Records name one another by line number: a reference is a token of "@"
+# and decimal digits, "@0" naming no record. String records (app(q,<n>)
+# set) hold text, never references, whatever the text looks like. Opening
+# or closing lines moves the records behind them, and one pass over the
+# table renumbers the references into the moved part; while the record
+# index is kept (07_step_index), it is told what moved, and a renumbering
+# reads only the records that may refer past its line.
 
 # ref_value --
-#   Takes a token and returns the line number it refers to when it is a
-#   reference ("@" and decimal digits only), else -1.
+#   Returns the line a reference token names, or -1 for any other token.
 proc ref_value {tok} {
     if {[string index $tok 0] ne "@" || ![regexp {^@([0-9]+)$} $tok -> digits]} {
         return -1
@@ -24,13 +18,10 @@ proc ref_value {tok} {
 }
 
 # refs_above_globs --
-#   Takes a line number n; returns glob patterns one of which a record
-#   text matches when it holds "@" and a decimal number greater than n:
-#   a number with more digits than n, one with as many and a first digit
-#   no lower than n's, or one written with a leading zero. A record that
-#   matches none, and holds no backslash, has no reference above n. (The
-#   patterns may match where no such number is.) Such a record refers to
-#   no line above the number refs_globs_bound gives.
+#   Takes a line n; returns three glob patterns, one at least of which a
+#   text matches when it holds "@" and a number above n (more digits, as
+#   many and no lower first digit, or a leading zero); others may match
+#   too. A text matching none, without a backslash, refers no higher than n.
 proc refs_above_globs {n} {
     set n [decimal_value $n]
     set d [string length $n]
@@ -41,35 +32,29 @@ proc refs_above_globs {n} {
 }
 
 # refs_globs_bound --
-#   Takes a line number n; returns the highest line a record that matches
-#   none of the patterns of refs_above_globs may refer to: below n's first
-#   digit followed by zeros.
+#   Takes a line n; returns the highest line that a text matching none of
+#   the refs_above_globs n patterns, without a backslash, may refer to.
 proc refs_globs_bound {n} {
     set n [decimal_value $n]
     expr {max(0, [string index $n 0] * 10 ** ([string length $n] - 1) - 1)}
 }
 
 # may_hold --
-#   Takes a record text and a regular expression for reference texts;
-#   returns 1 when the text may hold such a
-#   reference read as a list: the pattern is found, or the text holds a
-#   backslash, which could hide one.
+#   Takes a record text and a regular expression for references; returns
+#   1 when the text matches it or holds a backslash (which could hide one).
 proc may_hold {text pattern} {
     expr {[regexp $pattern $text] || [string first \\ $text] >= 0}
 }
 
 # ref_positions --
-#   Takes a record text and optionally the name of a variable; returns the
-#   positions of its reference tokens ("@" and decimal digits only) that
-#   name a line (not "@0"), and sets the variable to the highest line they
-#   name (0 for none). Raises an error when the text cannot be read as a
-#   list.
+#   Takes a record text and optionally a variable name; returns the
+#   positions of references naming a line (not "@0"), setting the variable
+#   to the highest (0 for none). Raises an error when the text is no list.
 proc ref_positions {text {topVar ""}} {
     set out {}
     set top 0
     foreach k [ref_candidates $text] {
-        # (The patterns let one "@" only through: its second character is
-        # a digit. Digits only after it: none left once they are trimmed.)
+        # (ref_candidates lets one "@" only through: a digit follows it.)
         set digits [string trimleft [lindex $text $k] @]
         if {[string trimleft $digits 0123456789] eq ""} {
             # Without leading zeros, so never read as octal.
@@ -90,17 +75,15 @@ proc ref_positions {text {topVar ""}} {
 }
 
 # ref_candidates --
-#   Takes a record text; returns in ascending order the positions of the
-#   tokens that may be references: "@" and a digit ("@0", the most common,
-#   names no line; see ref_positions for those that name one). Raises an
-#   error when the text cannot be read as a list.
+#   Returns, ascending, the positions of a record text's tokens that may be
+#   references ("@" and a digit); raises an error when the text is no list.
 proc ref_candidates {text} {
     lsearch -all -glob $text {@[0-9]*}
 }
 
 # rec_refs --
-#   Takes a record text and returns the line numbers of its reference
-#   tokens in token order; empty when the text cannot be read as a list.
+#   Returns the line numbers of a record text's references, in token order;
+#   empty when the text is no list.
 proc rec_refs {text} {
     if {[string first @ $text] < 0 ||
             [catch {lsearch -all -inline -regexp $text {^@[0-9]+$}} toks]} {
@@ -110,11 +93,9 @@ proc rec_refs {text} {
 }
 
 # ref_line --
-#   Takes a reference token and returns the line it names: a leading run
-#   of "@" and "'" is dropped and the rest read as a decimal line number.
-#   Raises an error when the rest is not a line number or names no record
-#   of the table, so that a damaged file fails instead of being converted
-#   wrongly.
+#   Drops a reference token's leading run of "@" and "'" and returns the
+#   rest as a line. Raises NORVANE BADREF when it is no decimal number or
+#   names no record: a damaged file fails rather than converting wrongly.
 proc ref_line {tok} {
     global app
     set digits [string trimleft $tok "@'"]
@@ -131,19 +112,16 @@ proc ref_line {tok} {
 }
 
 # ref_text --
-#   Takes a reference token and returns the text of the record it names
-#   (see ref_line for the errors).
+#   Returns the text of the record a reference token names (see ref_line).
 proc ref_text {tok} {
     global app
     return $app(l,[ref_line $tok])
 }
 
 # move_lines --
-#   Takes a first and a last line and a distance d; puts the record of
-#   every line from first to last at that line plus d, with its string
-#   flag, taking the lines in the order that leaves no record overwritten
-#   before it moved. An absent record leaves its new line absent too.
-#   Returns nothing.
+#   Moves the records of lines first to last d lines on, string flags with
+#   them, in the order that overwrites none before it moved; an absent
+#   record leaves its new line absent.
 proc move_lines {first last d} {
     global app
     if {$first > $last} {
@@ -171,10 +149,9 @@ proc move_lines {first last d} {
 }
 
 # open_lines --
-#   Takes a line and a count; moves every record after that line down by
-#   count lines (highest first, string flags with them), raises app(cnt)
-#   by count and leaves the freed lines as empty plain records. References
-#   are not changed (see renumber_refs). Returns nothing.
+#   Opens count empty plain lines after a line, moving the later records
+#   down and raising app(cnt); references stay (see renumber_refs). Raises
+#   NORVANE BADLINE when the line is outside the table.
 proc open_lines {after count} {
     global app
     set cnt $app(cnt)
@@ -182,7 +159,6 @@ proc open_lines {after count} {
         return -code error -errorcode {NORVANE BADLINE} \
             "Damaged file: cannot open lines after line $after of $cnt"
     }
-    # (The record index is told of the move as a whole, not line by line.)
     move_lines [expr {$after + 1}] [expr {$cnt - 1}] $count
     for {set i [expr {$after + 1}]} {$i <= $after + $count} {incr i} {
         set app(l,$i) ""
@@ -194,12 +170,9 @@ proc open_lines {after count} {
 }
 
 # remove_lines --
-#   Takes a first and a last line; removes those records from the table,
-#   moving every later record up (lowest first, string flags with them),
-#   lowers app(cnt) and deletes the entries left over at the old end.
-#   References are not changed. Raises an error when the lines are not all
-#   inside the table, which would otherwise cut off records that were not
-#   meant to go. Returns nothing.
+#   Removes the records of lines first to last, moving later ones up and
+#   lowering app(cnt); references stay. Raises NORVANE BADLINE, rather than
+#   cut off other records, unless 1 <= first <= last < app(cnt).
 proc remove_lines {first last} {
     global app
     set cnt $app(cnt)
@@ -218,22 +191,16 @@ proc remove_lines {first last} {
 }
 
 # renumber_refs --
-#   Takes a line n and a difference d; every reference above n in the
-#   plain records of the table becomes that number plus d. A record in
-#   which a token changed is stored as join_values stores it; other
-#   records keep their text, and so do string records and records that
-#   cannot be read as a list. Returns nothing.
+#   Takes a line n and a difference d; adds d to every reference above n
+#   in the plain records. A record whose tokens changed is stored as
+#   join_values joins them; the others keep their text.
 proc renumber_refs {after delta} {
     ref_records $after [list renumber_found $after $delta]
     return
 }
 
 # renumber_found --
-#   Takes a line n and a difference d, and a line, its record's tokens,
-#   the positions of the tokens that may be references and whether its
-#   text is plain (as ref_records gives them; empty when not known);
-#   renumbers the record as renumber_refs n d does. Returns the highest
-#   line its references then name.
+#   ref_records command for renumber_refs n d; plain may be "" (not known).
 proc renumber_found {after delta i rec hits plain} {
     lassign [raise_refs rec $hits $after $delta] changed top again
     if {$changed} {
@@ -243,13 +210,11 @@ proc renumber_found {after delta i rec hits plain} {
 }
 
 # raise_refs --
-#   Takes the name of a token list variable, the positions of the tokens
-#   that may be references (those that are not, see ref_positions, are
-#   passed over), lines in ascending order and a difference for each: a
-#   reference above the k-th line and not above the next is raised by the
-#   k-th difference. Returns a list: 1 when a token changed, the highest
-#   line the tokens then refer to, and 1 when the type token (position 1)
-#   changed.
+#   Takes the name of a token list, the positions of its tokens that may be
+#   references, ascending lines and a difference for each: a reference
+#   above the k-th line and not above the next is raised by the k-th
+#   difference. Returns {changed top again}: whether a token changed, the
+#   highest line the tokens then name, and whether the type (token 1) did.
 proc raise_refs {varName hits lines diffs} {
     upvar 1 $varName rec
     set changed 0
@@ -259,8 +224,7 @@ proc raise_refs {varName hits lines diffs} {
     set one [expr {[llength $lines] == 1}]
     set last [expr {[llength $lines] - 1}]
     foreach k $hits {
-        # Digits only after the "@", then without leading zeros, so never
-        # read as octal; "@0" names no line.
+        # Read as in ref_positions; "@0" names no line.
         set v [lindex $rec $k]
         if {$v eq "@0"} {
             continue
@@ -299,19 +263,16 @@ proc raise_refs {varName hits lines diffs} {
 }
 
 # plain_text --
-#   Takes a record text; returns 1 when it holds no brace, double quote or
-#   backslash (its tokens are then plain words, written as they stand),
-#   else 0.
+#   Returns 1 when a record text holds no brace, double quote or backslash
+#   (its tokens are then plain words, written as they stand), else 0.
 proc plain_text {text} {
     expr {![regexp {[{}"\\]} $text]}
 }
 
 # join_values --
-#   Takes a record's former text, its token values and optionally 1 when
-#   the text is known to be plain (0 when known not to be); returns the
-#   values trimmed, empty ones dropped, joined by single blanks, nothing
-#   quoted. A plain text, without braces, double quotes or backslashes,
-#   has only plain words as values, which are joined as they stand.
+#   Takes a record's former text, its token values and optionally whether
+#   the text is plain ("" for not known); returns the values trimmed, empty
+#   ones dropped, joined by single blanks, nothing quoted.
 proc join_values {text values {plain ""}} {
     if {$plain eq ""} {
         set plain [plain_text $text]
@@ -323,13 +284,10 @@ proc join_values {text values {plain ""}} {
 }
 
 # store_renumbered --
-#   Takes a line, the new token values of its record, the highest line
-#   they refer to, 1 when the record's type token changed and optionally
-#   whether its text is plain (as join_values takes it). Stores the
-#   values as join_values joins them and tells the record index, which is
-#   not told of each line written: a record whose text was not plain, or
-#   whose type or visits may change with its text, is indexed again.
-#   Returns nothing.
+#   Stores new token values on line n as join_values joins them (plain as
+#   it takes it). The record index notes the line again if it was not
+#   plain, its type token changed (again) or its visits may change with its
+#   text; else it keeps top as the line's highest reference.
 proc store_renumbered {n values top again {plain ""}} {
     global app rec_types rec_maxref rec_index_ok step_filtered
     if {$plain eq ""} {
@@ -352,8 +310,7 @@ proc store_renumbered {n values top again {plain ""}} {
 
 # renumber_text --
 #   Takes a record text, a line n and a difference d; returns the text as
-#   renumber_refs n d leaves the record, or the text itself when no
-#   reference changed or it cannot be read as a list.
+#   renumber_refs n d leaves a record (itself when that changes nothing).
 proc renumber_text {text after delta} {
     if {[catch {ref_candidates $text} hits]} {
         return $text
@@ -366,18 +323,15 @@ proc renumber_text {text after delta} {
 }
 
 # ref_records --
-#   Takes a line n and a command prefix; calls the command, in line order,
-#   with each line whose plain record may hold a reference above n, that
-#   record's tokens, the positions of the tokens that may be references
-#   (see ref_candidates) and 1 when its text is plain (see plain_text),
-#   else 0. The command returns the highest line the record then refers
-#   to. The tokens are a copy of the record's text read as a list, so that
-#   a record left as it is does not keep its tokens parsed in memory, and a
-#   record is read once. String records and records that cannot be read as
-#   a list are left out. While the record index is kept, only the records
-#   whose highest reference it does not know or knows to lie above n are
-#   read, and what is read is kept for later. The command may change the
-#   record it is given and those before it. Returns nothing.
+#   Takes a line n and a command prefix; for each plain record that may
+#   refer above n, in line order, calls the command with the line, a copy
+#   of its text (searched and parsed in place of the record, which so keeps
+#   no wide-character copy or parsed tokens), the positions of tokens that
+#   may be references and whether it is plain (plain_text: 1 or 0). The
+#   command returns the highest line the record then names, and may change
+#   that record and earlier ones. String records and texts that are no list
+#   are skipped, and, while the record index is kept, those it knows to
+#   refer no higher than n; what is learnt is noted there.
 proc ref_records {above cmd} {
     global app
     set cnt $app(cnt)
@@ -402,19 +356,14 @@ proc ref_records {above cmd} {
             lset maxref $i 0
             continue
         }
-        # (A copy is searched and read: searching the record itself would
-        # keep a wide-character copy of its text beside it.)
         set text [string range $app(l,$i) 0 end]
-        # A record known to refer above the line (and so known to hold no
-        # backslash) is read without searching.
+        # Known to refer above n (so holding no backslash): not searched.
         set escaped 0
         if {$m < 0} {
             set escaped [expr {[string first \\ $text] >= 0}]
             if {![string match $glob1 $text] && ![string match $glob2 $text] &&
                     ![string match $glob3 $text] && !$escaped} {
-                # Nothing in the text refers above the line, nor above the
-                # bound the patterns set: the line is kept as referring no
-                # higher (its highest reference may be lower).
+                # Refers no higher than the bound (kept as an upper limit).
                 lset maxref $i $bound
                 continue
             }
@@ -435,8 +384,7 @@ proc ref_records {above cmd} {
 }
 
 # first_referrer --
-#   Takes a line x; returns the first line below x whose plain record holds
-#   a reference to x, or -1 when there is none.
+#   Returns the first line below x whose plain record refers to x, or -1.
 proc first_referrer {x} {
     global app rec_maxref
     set known [index_is_current]
@@ -461,43 +409,35 @@ proc first_referrer {x} {
 }
 
 # close_refs --
-#   Takes the line v of a record just removed from the table. In every
-#   plain record, in line order, references to v are taken out (the tokens
-#   behind move down, and "@0" is appended once, so an array keeps its
-#   number of slots) and references above v are lowered by 1; changed
-#   records are stored as for renumber_refs. When a record lost a
-#   reference to v, the first record before it that refers to it is, if it
-#   is an "#OrdCltn", counted one entry less (token 4). Returns nothing.
+#   Takes the line v of a record just removed. Every plain record drops
+#   its references to v (the tokens behind move down, one "@0" is appended
+#   so an array keeps its slots) and lowers those above v by 1, stored as
+#   by renumber_refs; when a record x lost one, the first record before x
+#   referring to x, if an "#OrdCltn", counts one entry less.
 proc close_refs {v} {
     ref_records [expr {$v - 1}] [list close_found $v]
     return
 }
 
 # close_found --
-#   Takes the line v of a record just removed, and a line, its record's
-#   tokens, the positions of the tokens that may be references and whether
-#   its text is plain, as ref_records gives them; closes the record as
-#   close_refs does. Returns the highest line the record then refers to.
+#   ref_records command for close_refs v: closes the record.
 proc close_found {v x rec hits plain} {
     close_record $x $rec [ref_positions $rec] $v {0 0 0} $plain
 }
 
 # close_record --
-#   Takes a line x, the token values of its plain record, the positions of
-#   their reference tokens, the line v of a record just removed and
-#   optionally what a renumbering not yet stored did to the values (as
-#   raise_refs returns it) and whether the record's text is plain (as
-#   store_renumbered takes it). Does to the record what close_refs does,
-#   and stores it when it changed here or in that renumbering. Returns the
-#   highest line the record then refers to.
+#   Closes line x's plain record as close_refs v does, given its token
+#   values and reference positions (ref_positions), and optionally a
+#   renumbering of them not yet stored (as raise_refs returns it) and plain
+#   (see join_values); stores it if either changed it. Returns the highest
+#   line it then names.
 proc close_record {x rec hits v {before {0 0 0}} {plain ""}} {
     global app
     lassign $before renumbered top0 again0
     set dropped 0
     set again $again0
     foreach k [lreverse $hits] {
-        # (A reference's digits without its "@" and leading zeros; v is
-        # a line number of the table, so never 0.)
+        # (Digits without "@" and leading zeros; a removed line v is never 0.)
         if {[string trimleft [lindex $rec $k] @0] eq $v} {
             set rec [lreplace $rec $k $k]
             set dropped 1
@@ -530,8 +470,7 @@ proc close_record {x rec hits v {before {0 0 0}} {plain ""}} {
 }
 
 # renumber_line --
-#   Takes a line, a line n and a difference d; renumbers the line's record
-#   as renumber_refs n d renumbers each record. Returns nothing.
+#   Renumbers the record of line n as renumber_refs after delta would.
 proc renumber_line {n after delta} {
     global app
     if {![info exists app(l,$n)] || [info exists app(q,$n)]} {
@@ -546,13 +485,11 @@ proc renumber_line {n after delta} {
 }
 
 # renumber_close_refs --
-#   Takes a line n, a difference d, the line v of a record just removed
-#   and a line already renumbered (-1 for none). Gives every record what
-#   renumber_refs n d and then close_refs v would give it, reading each
-#   record once: a record is renumbered and then closed before the next
-#   one is read. (close_refs reads only the records before the one it
-#   closes, which are done with in either order.) The caller renumbers the
-#   line it names itself, and removes v, before. Returns nothing.
+#   Takes n, d, a removed line v and a line done; gives every record what
+#   renumber_refs n d and then close_refs v would, each renumbered and
+#   closed before the next is read (closing reads only earlier records,
+#   done with either way). The caller first removes v and renumbers line
+#   done (-1: none) itself.
 proc renumber_close_refs {after delta v done} {
     ref_records [expr {min($after, $v - 1)}] \
         [list renumber_close_found $after $delta $v $done]
@@ -560,12 +497,7 @@ proc renumber_close_refs {after delta v done} {
 }
 
 # renumber_close_found --
-#   Takes a line n, a difference d, the line v of a record just removed
-#   and a line already renumbered, and a line, its record's tokens, the
-#   positions of the tokens that may be references and whether its text
-#   is plain, as ref_records gives them; does to the record what
-#   renumber_close_refs does. Returns the highest line the record then
-#   refers to.
+#   ref_records command for renumber_close_refs n d v done.
 proc renumber_close_found {after delta v done x rec hits plain} {
     global app
     set hits [ref_positions $rec]
@@ -588,9 +520,8 @@ proc renumber_close_found {after delta v done x rec hits plain} {
 }
 
 # count_entries_down --
-#   Takes the name of an "#OrdCltn" record variable and lowers its number
-#   of entries in use (token 4, "i" and a number) by one. Raises an error
-#   when that token is not such a number. Returns nothing.
+#   Lowers by 1 the count of entries in use (token 4: "i" and a number) of
+#   the "#OrdCltn" record in varName, or raises NORVANE BADCOUNT.
 proc count_entries_down {varName} {
     upvar 1 $varName rec
     set tok [rec_tok $rec 4]
@@ -603,10 +534,9 @@ proc count_entries_down {varName} {
 }
 
 # records_of_type --
-#   Takes a record type; returns in ascending order lines of the table
-#   among which are all those holding a record of that type: while the
-#   record index is kept, the lines indexed with the type and those written
-#   since; else every line. The caller reads each line's type itself.
+#   Takes a record type; returns ascending lines that include all those
+#   holding it: while the record index is kept, those indexed with it and
+#   those written since, else every line. The caller checks each type.
 proc records_of_type {type} {
     global app rec_index rec_types rec_dirty
     if {![index_is_current]} {
@@ -630,8 +560,7 @@ proc records_of_type {type} {
 }
 
 # set_record --
-#   Takes a line and a record text; makes the text the table's record on
-#   that line (a plain record) and tells the record index. Returns nothing.
+#   Stores a plain record's text on line n, telling the record index.
 proc set_record {n text} {
     global app
     set app(l,$n) $text
@@ -640,10 +569,8 @@ proc set_record {n text} {
 }
 
 # edit_record --
-#   Takes a line, an editing command and its arguments; calls the command
-#   with the name of the table's record on that line and the arguments,
-#   and tells the record index that the line was written. Returns what the
-#   command returns.
+#   Calls cmd with the name of line n's record variable and args, tells
+#   the record index, and returns what cmd returns.
 proc edit_record {n cmd args} {
     global app
     set result [{*}$cmd app(l,$n) {*}$args]
@@ -652,17 +579,13 @@ proc edit_record {n cmd args} {
 }
 
 # raise_after_each --
-#   Takes the lines of open_lines_ahead, its count and the differences it
-#   raises references by (as raise_refs takes them), and a
-#   line, its record's tokens, the positions of the tokens that may be
-#   references and whether its text is plain, as ref_records gives them;
-#   renumbers the record as the openings one after another would. Returns
-#   the highest line the record then refers to (-1 when not known).
+#   ref_records command for open_lines_ahead, which passes its lines, count
+#   and differences first: renumbers the record as the openings one after
+#   another would; returns the highest line it then names, or -1 (unknown).
 proc raise_after_each {lines count diffs i rec hits plain} {
     global app
     if {!$plain} {
-        # Not plain: renumbered opening by opening, read anew each time,
-        # as the record would be.
+        # Not plain: renumbered opening by opening, read anew each time.
         set text $app(l,$i)
         set k 0
         foreach v $lines {
@@ -681,34 +604,27 @@ proc raise_after_each {lines count diffs i rec hits plain} {
 
 # Lines opened ahead of a pass.
 #
-# A pass that opens lines after several records and renumbers every
-# reference behind each opening takes, for each, time in proportion to the
-# whole table. Such a pass may have all its openings made before it starts,
-# in one move of the table and one renumbering, the references raised as
-# the openings one after another raise them. The pass then reads each line
-# where a pass opening one at a time reads it, and every reference names
-# the same record. What differs is when a record's numbers change: before
-# the pass rather than when the pass reaches the opening. That gives the
-# same file when the records the pass may change are written as their
-# tokens' canonical form would write them (joined values and canonical
-# form are then the same text), when the records it reads names from
-# through references are strings or plain records, and when every
-# reference it follows names a record (its error messages name the
-# reference); the step that asks for it knows which records those are.
+# A pass that opens lines after several records and renumbers behind each
+# opening costs time in proportion to the table per opening. It may have
+# all its openings made before it starts instead, in one move and one
+# renumbering that raise references as the openings in turn would: lines
+# stand where the pass reads them and references name the same records;
+# only a record's numbers change sooner. The file is the same when the
+# records the pass may change are written as their canonical form would
+# write them (joined values are then the same text), those it reads names
+# from through references are strings or plain records (open_lines_ahead
+# checks both), and every reference it follows names a record (else an
+# error message would give one its new number; the step checks this).
 # Where the pass reads a line number as text, ref_before_ahead gives it as
-# the pass one opening at a time would read it. The openings still to be
-# reached are kept with the table, so that a table read anew has none.
+# opening one at a time would. The openings not yet reached are kept with
+# the table, so that a table read anew has none.
 
 # open_lines_ahead --
-#   Takes lines of the table in ascending order, a count, and the lines of
-#   the records the pass about to run may change and of those it reads
-#   names from. When there are two lines or more, the records it may
-#   change hold nothing that a list's canonical form would quote, and the
-#   records it reads are strings or plain records (see plain_text), opens
-#   count lines after each of the lines, as empty plain records, and gives
-#   every record what open_lines and renumber_refs after each line in turn
-#   (the first line first) would give it; keeps where the lines now stand
-#   for open_renumbered. Else keeps none. Returns nothing.
+#   Takes ascending lines, a count, and the lines of the records the pass
+#   may change and of those it reads names from. With two lines or more and
+#   those records as required above, opens count empty plain lines after
+#   each, renumbered as open_lines and renumber_refs after each in turn
+#   would, and keeps in app(ahead) where they stand; else keeps none.
 proc open_lines_ahead {lines count changed read} {
     global app
     set app(ahead) {}
@@ -725,9 +641,8 @@ proc open_lines_ahead {lines count changed read} {
             return
         }
     }
-    # The k-th line (from 0) stands at its line plus k times count when its
-    # lines open, and a reference above it and not above the next line is
-    # raised by (k + 1) times count; so are the records in between moved.
+    # When its lines open, the k-th line v (from 0) stands at v + k count;
+    # references and records above it up to the next move by (k + 1) count.
     set moved {}
     set diffs {}
     foreach v $lines {
@@ -753,10 +668,9 @@ proc open_lines_ahead {lines count changed read} {
 }
 
 # open_renumbered --
-#   Takes a line and a count; opens count lines after the line and raises
-#   every reference above it by count (open_lines, renumber_refs), unless
-#   those lines were opened ahead of the pass (open_lines_ahead), which
-#   then counts that opening as reached. Returns nothing.
+#   Takes a line and a count; does open_lines and renumber_refs with them,
+#   unless open_lines_ahead opened those lines already, when it only counts
+#   that opening as reached.
 proc open_renumbered {n count} {
     global app
     if {[info exists app(ahead)] && $app(ahead) ne ""} {
@@ -773,11 +687,9 @@ proc open_renumbered {n count} {
 }
 
 # ref_before_ahead --
-#   Takes a token; when it is a reference and lines were opened ahead of
-#   the pass after lines it has not reached yet, returns it with the number
-#   it has at this point of a pass opening them one at a time (count less
-#   for each such line below the line it names); returns other tokens as
-#   they are.
+#   Takes a token; returns a reference as numbered at this point of a pass
+#   opening the lines one at a time (count less for each opening not yet
+#   reached below the line it names), any other token as it is.
 proc ref_before_ahead {tok} {
     global app
     if {![info exists app(ahead)] || [lindex $app(ahead) 1] eq "" ||

@@ -1,12 +1,10 @@
 # Messages: the message window, the queue of per-file messages, the log
 # file, and output without a window (headless runs and plain tclsh).
 
-# The font of the text area, and a fixed-pitch font of about the same
-# size for displays that have no font matching it.
+# The text area's font, and a fixed-pitch fallback of about its size.
 set message_font "*-courier-medium-r-normal-*-*-179-*-*-*"
 set message_font_fallback {Courier 18}
 
-# The usage text, one line per entry.
 set usage_lines {
     "Use Norvane to convert older Quorvis application files"
     "so that they can be loaded by Quorvis version $my_ver_xyz"
@@ -23,9 +21,8 @@ set usage_lines {
 }
 
 # has_window --
-#   Takes nothing; returns 1 when lines are shown in the message window,
-#   0 when they go to standard output (no toolkit loaded, or the host
-#   found no display and set norvane_headless).
+#   Takes nothing; returns 1 when lines go to the message window, 0 when to
+#   standard output (no Tk loaded, or the host set norvane_headless).
 proc has_window {} {
     global norvane_headless
     if {[info exists norvane_headless] && $norvane_headless} {
@@ -35,10 +32,8 @@ proc has_window {} {
 }
 
 # create_window --
-#   Takes nothing; builds the message window: the text area with its
-#   scroll bar and the Close button, titled window_title. Closing the
-#   window ends the process as Close does. Without a window, or when the
-#   window is already built, it does nothing. Returns nothing.
+#   Takes nothing; builds the message window titled window_title, unless it
+#   is built or there is no window. Closing it exits as Close does.
 proc create_window {} {
     global window_title message_font message_font_fallback
     if {![has_window] || [winfo exists .f]} {
@@ -57,7 +52,6 @@ proc create_window {} {
     pack .b
     wm title . $window_title
     wm protocol . WM_DELETE_WINDOW {exit 0}
-    # Control-F2 opens the console, where there is one.
     if {[info commands console] ne ""} {
         bind . <Control-Key-F2> {console show}
     }
@@ -65,9 +59,8 @@ proc create_window {} {
 }
 
 # output_str --
-#   Takes a text and shows it as one line (more when it holds line feeds)
-#   at the end of the message window, or on standard output without a
-#   window; writes it to the log when one is open. Returns nothing.
+#   Takes a text; shows it at the end of the message window, or on standard
+#   output, and writes it to the log when one is open. Returns nothing.
 proc output_str {str} {
     global logfile
     if {[has_window]} {
@@ -85,8 +78,7 @@ proc output_str {str} {
 }
 
 # append_user_msg --
-#   Takes one message line and adds it to the queue shown after the file.
-#   Returns nothing.
+#   Takes one message line and queues it to be shown after the file.
 proc append_user_msg {msg_line} {
     global output_msg output_msg_cnt
     if {![info exists output_msg_cnt]} {
@@ -98,8 +90,7 @@ proc append_user_msg {msg_line} {
 }
 
 # output_user_msg --
-#   Takes nothing; shows the queued lines in the order they were queued
-#   and empties the queue. Returns nothing.
+#   Takes nothing; shows the queued lines in order and empties the queue.
 proc output_user_msg {} {
     global output_msg output_msg_cnt
     if {![info exists output_msg_cnt]} {
@@ -125,10 +116,8 @@ proc show_usage {} {
 }
 
 # open_log --
-#   Takes the greeting line; opens "Norvane.log" in the current folder
-#   (emptying it) and writes the greeting and a line end to it. A log
-#   that cannot be opened is reported and the run goes on without it.
-#   Returns nothing.
+#   Takes the greeting; opens Norvane.log in the current folder afresh and
+#   writes it there. A log that cannot be opened is reported, and not used.
 proc open_log {greeting} {
     global logfile
     close_log

@@ -1,17 +1,14 @@
 # Batch driver: the run's globals, the upgrade-step list and the loop
 # that applies one step to every record of the loaded file.
 
-# The target version, my_ver_xyz: the version the last step writes, which
-# needs no conversion. Each step declared (upgrade_step) sets it to the
-# version it writes, so the last one leaves its own.
-# It is also the program's own version: the build takes the version of
-# the project and of the Debian package from the last declaration.
+# The target version my_ver_xyz, which needs no conversion, is set by each
+# upgrade_step to what its step writes, so the last step's stands. The build
+# takes the program's version (project, Debian package) from that last one.
 
 # Application types that can no longer be converted.
 set obsolete_app_types {PhChReflApp}
 
-# The run counters, in the order of the summary, each with its summary
-# line for one file and for more than one.
+# Run counters in summary order, with their lines for one file and more.
 set run_counters {
     {num_files "Processed 1 file" "Processed $n files"}
     {num_files_cant_access "1 file could not be accessed"
@@ -28,9 +25,7 @@ set run_counters {
     {num_files_converted}
 }
 
-# What a real run (0) and a check-only run (1) say of the files converted:
-# the file's result ("Created version", "Updated version", followed by
-# the version), and the summary line for one file, for more and for none.
+# What a real (0) and a check-only (1) run say of the files converted.
 set converted_texts {
     0 {create "Created version " update "Updated version "
        summary {"1 file was converted" "$n files were converted" "No files were converted"}}
@@ -39,25 +34,20 @@ set converted_texts {
                 "No files would be converted"}}
 }
 
-# The options that set a flag, by the word they contain, each with the
-# flag it sets to 1 (all start at 0 but verbose_option; "logfile" opens
-# the log).
+# Options that set a flag to 1, by a word they contain (see parse_args).
 set flag_options {
     verbose verbose_option
     check check_option
     backup backup_option
 }
 
-# The counters of files that failed: any of them above 0 makes the run's
-# exit status 1 when there is no window.
+# Counters of failed files: any above 0 makes a windowless run exit 1.
 set failure_counters {
     num_files_cant_access num_files_cant_read num_files_read_only
     num_files_unrec_ver num_files_cant_conv
 }
 
-# Upgrade steps, in ascending version order: each declaration
-# (upgrade_step) appends its entry just before it defines the step's
-# procedure.
+# Upgrade steps in ascending version order, appended by upgrade_step.
 set verlist {}
 
 # target_version --
@@ -68,9 +58,8 @@ proc target_version {} {
 }
 
 # step_refused --
-#   Takes one entry of verlist; returns 1, with the message queued, when
-#   the file's version is past the step (its major and minor are above
-#   the step's, and it is not the step's own version), else 0.
+#   Takes a verlist entry; returns 1, message queued, when the file's major
+#   and minor are past the step's and it is not at the step's version, else 0.
 proc step_refused {fixapp_ver} {
     set cur_ver [AppVersion]
     set cur_xy [join [lrange [split $cur_ver .] 0 1] .]
@@ -83,8 +72,7 @@ proc step_refused {fixapp_ver} {
 }
 
 # announce_step --
-#   Takes one entry of verlist; shows that its conversion starts when the
-#   verbose option is on. Returns nothing.
+#   Takes a verlist entry; announces its conversion when verbose_option is on.
 proc announce_step {ver} {
     global verbose_option
     if {$verbose_option} {
@@ -94,10 +82,9 @@ proc announce_step {ver} {
 }
 
 # process_fix --
-#   Takes one entry of verlist and applies the step "fixapp<entry>" to every
-#   record of the table from line 1 up to the count taken before the pass:
-#   the plain loop, which the engine (run_pass) is held to. Returns 1 when
-#   the step was applied and 0 when it was refused.
+#   Takes a verlist entry and applies fixapp<entry> to every record from
+#   line 1 up to the count taken before the pass: the plain loop, which
+#   run_pass is held to. Returns 1 when applied, 0 when refused.
 proc process_fix {fixapp_ver} {
     global app cur_index step_pass_start
     if {[step_refused $fixapp_ver]} {
@@ -117,11 +104,9 @@ proc process_fix {fixapp_ver} {
 }
 
 # run_steps --
-#   Takes entries of verlist in order; announces and applies each step
-#   through the engine, consecutive local steps in one pass (run_pass), or
-#   through the plain loop when norvane_fast_steps is 0. Returns 1 when
-#   every step was applied and 0 when one was refused (the steps after it
-#   are not announced).
+#   Takes verlist entries; announces and applies them in order, by run_pass
+#   (consecutive local steps in one pass) or, when norvane_fast_steps is 0,
+#   by process_fix. Returns 1, or 0 when one is refused, the rest unannounced.
 proc run_steps {vers} {
     global app norvane_fast_steps step_local
     # The types noted when the table was read hold until a step runs.
@@ -155,8 +140,7 @@ proc run_steps {vers} {
 }
 
 # init_run --
-#   Takes nothing; sets the run's globals to their starting values and
-#   the counters to 0. Returns nothing.
+#   Takes nothing; sets the run's globals and counters to their start values.
 proc init_run {} {
     global run_counters output_msg_cnt HUGE_FLOAT verbose_option \
         check_option backup_option my_ver_xyz window_title norvane_exit_status
@@ -176,8 +160,7 @@ proc init_run {} {
 }
 
 # summary_line --
-#   Takes a count and the summary texts for one file and for more (the
-#   latter with $n for the count); returns the line for that count.
+#   Takes n, the text for one and for more (with $n); returns the line for n.
 proc summary_line {n one more} {
     if {$n == 1} {
         return $one
@@ -186,10 +169,8 @@ proc summary_line {n one more} {
 }
 
 # expand_pattern --
-#   Takes a file name pattern ("*", "?", brackets and braces as glob has
-#   them) and returns the names of the files it matches, in the order the
-#   folder lists them. The folder part of the pattern is taken literally;
-#   the names keep it as the pattern gave it.
+#   Takes a file name pattern as glob reads it; returns the names it matches
+#   in folder order, the folder part taken literally and kept as given.
 proc expand_pattern {pattern} {
     global tcl_platform
     set seps [expr {$tcl_platform(platform) eq "windows" ? {[/\\]} : {/}}]
@@ -215,12 +196,10 @@ proc expand_pattern {pattern} {
 }
 
 # parse_args --
-#   Takes the argument list and the greeting; handles the options (all
-#   leading "-" removed, letter case ignored: "logfile" opens the log,
-#   "verbose", "check" and "backup" set their flags of flag_options,
-#   "debug" and anything else are passed over) and returns the file
-#   names: plain names as given and the matches of patterns. Adds 1 to
-#   num_files for each name.
+#   Takes argv and the greeting; returns the file names (patterns expanded),
+#   adding each to num_files. Options ("-"s stripped, case ignored): one
+#   holding "logfile" opens the log, the words of flag_options set their
+#   flags, anything else ("debug") is passed over.
 proc parse_args {argv greeting} {
     global num_files flag_options
     set names {}
@@ -250,9 +229,8 @@ proc parse_args {argv greeting} {
 }
 
 # start_step --
-#   Takes a file's version and returns the entry of verlist to start
-#   from: the first entry equal to the full version, else the first entry
-#   with the version's major and minor; "" when there is none.
+#   Takes a file's version; returns the first verlist entry equal to it,
+#   else the first with its major and minor, else "".
 proc start_step {ver} {
     global verlist
     set xy [join [lrange [split $ver .] 0 1] .]
@@ -267,13 +245,10 @@ proc start_step {ver} {
 }
 
 # process_file --
-#   Takes one file name; reads the file, checks its type and version,
-#   runs every step from the file's version on and writes the file back
-#   (keeping the original when backup_option asks for it). In check mode
-#   (check_option) the file goes through the same, the checks before
-#   writing included, and nothing is written. The outcome is counted and
-#   shown or queued. Returns nothing; an error raised on the way leaves
-#   the file unwritten and reaches the caller.
+#   Takes a file name; reads it, checks type and version, runs the steps
+#   from its version on and writes it back, keeping the original under
+#   backup_option; check_option does all but the writing. Counts and reports
+#   the outcome. An error leaves the file unwritten and reaches the caller.
 proc process_file {name} {
     global app app_type orig_ver_xyz my_ver_xyz verlist obsolete_app_types \
         num_files_cant_read num_files_cant_conv num_files_didnt_need \
@@ -290,8 +265,7 @@ proc process_file {name} {
         incr num_files_cant_read
         return
     }
-    # Each entry is matched with the type as the pattern; for ordinary
-    # type names that is plain equality.
+    # The type is the pattern: plain equality for ordinary type names.
     foreach entry $obsolete_app_types {
         if {[string match $app_type $entry]} {
             output_str "This type of application is obsolete and cannot be converted"
@@ -311,8 +285,8 @@ proc process_file {name} {
         incr num_files_didnt_need
         return
     }
-    # A file newer than the target (same major and minor, higher third
-    # field) is not relabelled as the target: no step knows it.
+    # A file newer than the target in the third field is not relabelled as
+    # the target: no step knows it.
     set my_xy [join [lrange [split $my_ver_xyz .] 0 1] .]
     set start ""
     if {[compare_versions $orig_ver_xyz $my_xy] != 0
@@ -333,8 +307,7 @@ proc process_file {name} {
         append_user_msg "Internal error"
         return
     }
-    # A file is written only when it reads back as what the steps were to
-    # make of it: the target version, and the application type it had.
+    # Write only what reads back as the target version of the same type.
     set new_ver [AppVersion]
     set new_type [GetAppType]
     if {$new_type ne $app_type || [compare_versions $new_ver $my_ver_xyz] != 0} {
@@ -359,10 +332,9 @@ proc process_file {name} {
 }
 
 # convert_locked --
-#   Takes one file name; converts it with process_file while holding
-#   this run's lock on the file (see lock_file), so that no other run
-#   converts it meanwhile. A check-only run writes nothing and takes no
-#   lock. Returns nothing; errors reach the caller, the lock released.
+#   Takes a file name; runs process_file holding the file's lock (lock_file)
+#   against other runs, or without it in check mode, which writes nothing.
+#   Errors reach the caller, the lock released.
 proc convert_locked {name} {
     global check_option
     if {$check_option} {
@@ -379,10 +351,8 @@ proc convert_locked {name} {
 }
 
 # check_and_process --
-#   Takes one file name; makes the checks of access, reading and writing,
-#   and converts the file. An error while converting is reported for the
-#   file, which is then counted as not converted and left as it was.
-#   Returns nothing.
+#   Takes a file name; checks access, reading and writing, then converts it.
+#   A conversion error is reported and counted, the file left as it was.
 proc check_and_process {file} {
     global num_files_cant_access num_files_cant_read num_files_read_only \
         num_files_cant_conv
@@ -397,8 +367,7 @@ proc check_and_process {file} {
         incr num_files_cant_read
         return
     }
-    # A file whose permission bits give nobody write access is read-only
-    # to its owner's mind, even where the superuser could write it.
+    # Also read-only when marked so, though root could still write it.
     if {![file writable $path] || [marked_read_only $path]} {
         output_str "\n$file is read-only and was not converted\n"
         incr num_files_read_only
@@ -406,9 +375,8 @@ proc check_and_process {file} {
     }
     output_str "\nProcessing file $file "
     if {[catch {convert_locked $file} msg opts]} {
-        # A version mismatch has queued its message already; a failed
-        # write, and a file another run is converting, say what they are
-        # about themselves.
+        # A version mismatch has queued its message already; those of a
+        # failed write and of a busy file name the file themselves.
         switch -- [dict get $opts -errorcode] {
             {NORVANE REPORTED} {}
             {NORVANE WRITE} - {NORVANE BUSY} {
@@ -425,11 +393,10 @@ proc check_and_process {file} {
 }
 
 # main --
-#   Takes the argument count and list; greets the user, reads the options
-#   and file names, converts every file and shows the summary. Leaves the
-#   run's exit status in norvane_exit_status: 0 when no named file
-#   failed, 1 when some did, 2 when no files were given, and in check
-#   mode 3 when none failed and some would be converted. Returns nothing.
+#   Takes argc and argv; greets, reads options and names, converts every
+#   file and shows the summary. Sets norvane_exit_status, the windowless
+#   exit status: 1 when a file failed, 2 when none was given, 3 when a
+#   check found files to convert and none failed, else 0.
 proc main {argc argv} {
     global my_ver_xyz num_files num_files_converted run_counters failure_counters \
         norvane_exit_status check_option converted_texts
@@ -452,8 +419,7 @@ proc main {argc argv} {
         check_and_process $file
     }
     append_user_msg "\n[string repeat = 39]"
-    # The converted line comes last in the table, with the texts of the
-    # run's kind; without conversions it says so.
+    # The converted line, last, takes the run kind's texts, even for none.
     foreach row $run_counters {
         lassign $row counter one more
         set n [set ::$counter]

@@ -1,73 +1,52 @@
 # Record index by type, so that a step visits only the records of the types
-# it has rules for.
+# it has rules for (its declaration, upgrade_step, names them as patterns):
+# a record of any other type passes the step unchanged. A pass (visit_pass)
+# visits a type's lines in ascending order, as the plain loop would.
 #
-# Every step's declaration (upgrade_step) gives the record types (glob
-# patterns) its rules can change or react to. A record of any other type
-# passes a step unchanged, so calling the step for it can be left out. The index keeps, for each record type, the lines that hold
-# records of that type; a step's pass (visit_pass) visits those lines in
-# ascending order, exactly as the plain loop over all lines would reach
-# them.
+# Steps never call the index; it is told of every change. The pass notes
+# the record it gave a step when the visit changed it; the structure layer
+# notes every other record it writes (index_note, through set_record and
+# edit_record); records added at the end are seen by the count. Opening,
+# removing and renumbering (open_lines, remove_lines, renumber_refs,
+# close_refs) go through every line: they report line moves (index_moved),
+# which the index and the pass shift their lines by, and only lines whose
+# type or visit may have changed are noted. Each line's highest reference
+# is kept, so that a renumbering reads only records that may refer past it.
 #
-# Steps change records while a pass runs: the record passed in, other
-# records (a collection's count, a control converted elsewhere), whole
-# stretches of lines (lines opened or removed, references renumbered) and
-# records added at the end. The pass notes the record it passed in when
-# the visit changed it; the structure layer notes every other record it
-# writes (index_note, through set_record and edit_record), and records
-# added at the end are seen by the count. Steps never call the index.
-#
-# Opening and removing lines (open_lines, remove_lines) and renumbering
-# references (renumber_refs, close_refs) go through every line of the
-# table. They tell the index how lines moved (index_moved): the index
-# shifts its line numbers, the pass shifts the lines it still has to
-# visit, and only the lines whose type or visit may have changed are
-# noted. The index also keeps, per line, the highest line a record refers
-# to, so that a renumbering reads only the records that may refer past its
-# line.
-#
-# A step may also name, for a record type, texts one of which a record of
-# that type must hold for the step to do anything with it (the common
-# texts of its renames, the names its rules test). Its pass then leaves
-# the other records of that type out with a plain text search, before any
+# A step may name per type filter texts, one of which a record must hold
+# for the step to act on it (its renames' common texts, the names its rules
+# test); its pass leaves out the others by a plain text search, before any
 # procedure is called.
 
-# 1: steps visit only the records of their types; 0: every record, as the
-# plain loop over the table does (the two give the same files).
+# 1: steps visit only their types' records; 0: every record (same files).
 set norvane_fast_steps 1
 
-# rec_index(<type>)  lines once indexed with that type (a line whose type
-#                    changed since stays listed; rec_types decides); read
-#                    and added to through index_list and index_list_add,
-#                    taken from rec_types when first read
-# rec_types          list: element n is the type line n had when it was
-#                    last indexed, "" for none
+# Per-line lists (element n for line n), not arrays: the index stays small.
+# rec_index(<type>)  lines once indexed with that type (rec_types decides
+#                    for a line retyped since); read and added to only
+#                    through index_list and index_list_add
+# rec_types          each line's type when last indexed, "" for none
 # rec_names(<type>)  one shared copy of each type name
 # rec_dirty          lines written or unset since they were last indexed
 # rec_index_ok       1 while the index describes the table's lines
-# rec_cnt            the number of lines the index describes
-# rec_maxref         list: element n is a line that no reference of the
-#                    plain record of line n lies above: its highest
-#                    reference when the record was read (0 for none, or
-#                    for a string or a record that is not a list), or the
-#                    line a search found nothing above; -1 when not known
-# rec_held           list: element n is the list of filter texts that line
-#                    n holds, "?" when not known: of every step from the
-#                    pass that looked on (a text only earlier steps have is
-#                    not looked for again)
-# rec_heldlines      the lines of records of types with filters whose
-#                    texts are not known (see rec_held), with repeats
-# rec_textlines(<text>)  lines found to hold that filter text, with
-#                    repeats and lines changed since; read and added to
-#                    as rec_index is
-# rec_moves          line moves since the index was built: {open after
-#                    count} and {remove first last}
-# rec_index_at(<type>), rec_textlines_at(<text>)  how many of rec_moves
-#                    the lines of rec_index and rec_textlines have been
-#                    moved by (a list is moved when it is next read), and
-#                    1 when the lines are known to be in ascending order
-#                    without repeats
+# rec_cnt            the number of lines it describes
+# rec_maxref         a line no reference of each line's plain record lies
+#                    above: its highest when read (0 for none, a string or
+#                    a non-list) or one a search found nothing above; -1
+#                    when not known
+# rec_held           the filter texts each line holds, of the steps from
+#                    the pass that looked on (texts only earlier steps need
+#                    are not looked for again); "?" when not known
+# rec_heldlines      lines of filtered types whose rec_held is not known,
+#                    with repeats
+# rec_textlines(<text>)  lines found to hold the text, with repeats and
+#                    lines changed since; kept as rec_index is
+# rec_moves          line moves since the build: {open after count},
+#                    {remove first last}
+# rec_index_at(<type>), rec_textlines_at(<text>)  {done sorted}: how many
+#                    of rec_moves the list has been moved by (it is moved
+#                    when next read), and 1 when ascending without repeats
 # rec_shifts         line moves since the pass last looked
-# Lists rather than arrays per line keep the index small beside the table.
 set rec_types {}
 set rec_dirty {}
 set rec_index_ok 0
@@ -79,9 +58,8 @@ set rec_moves {}
 set rec_shifts {}
 
 # index_set --
-#   Takes the name of a per-line list, a line and a value; sets the list's
-#   element for that line, lengthening the list with empty elements when
-#   the line lies beyond its end. Returns nothing.
+#   Sets element n of the per-line list listName to value, lengthening the
+#   list with empty elements as needed.
 proc index_set {listName n value} {
     upvar #0 $listName lst
     if {$n >= [llength $lst]} {
@@ -103,18 +81,16 @@ proc index_type {text} {
 }
 
 # index_is_current --
-#   Returns 1 when the index was built for the table now loaded: the
-#   table still holds the mark index_build left in it (a table read or
-#   set up anew does not).
+#   Returns 1 when the index was built for the table now loaded (it holds
+#   index_build's mark; a table read or set up anew does not).
 proc index_is_current {} {
     global rec_index_ok app
     expr {$rec_index_ok && [info exists app(indexed)]}
 }
 
 # index_build --
-#   Takes optionally the types of the table's lines as read (element n
-#   the type of line n, or "" when not known); indexes every line of the
-#   table by type and marks the table as indexed. Returns nothing.
+#   Takes optionally each line's type as read ("" when not known); indexes
+#   every line by type and marks the table as indexed.
 proc index_build {{known {}}} {
     global app rec_index rec_types rec_dirty rec_index_ok rec_names \
         rec_cnt rec_maxref rec_held rec_heldlines rec_textlines step_filtered \
@@ -124,9 +100,8 @@ proc index_build {{known {}}} {
     array unset rec_textlines_at
     set rec_moves {}
     set cnt $app(cnt)
-    # Each line's type as read, else from its record. The lines of a type
-    # are found in this list when they are first asked for (index_list):
-    # a conversion of one step asks for few types.
+    # A type's lines are found in this list only when first asked for
+    # (index_list): a conversion of one step asks for few types.
     set rec_types [lrange $known 0 [expr {$cnt - 1}]]
     if {[llength $rec_types] < $cnt} {
         lappend rec_types {*}[lrepeat [expr {$cnt - [llength $rec_types]}] {}]
@@ -157,10 +132,8 @@ proc index_build {{known {}}} {
 }
 
 # index_note --
-#   Takes a line; notes it as written when the index is kept, so that it
-#   is indexed again. Whatever writes a record other than the one a step
-#   was given, or writes lines that a line move opened, calls it. Returns
-#   nothing.
+#   Takes a line; notes it to be indexed again. Whatever writes a record
+#   other than the one a step was given, or lines a move opened, calls it.
 proc index_note {n} {
     global rec_index_ok rec_dirty
     if {$rec_index_ok} {
@@ -170,8 +143,7 @@ proc index_note {n} {
 }
 
 # index_refs_known --
-#   Takes nothing; makes rec_maxref cover every line of the table, lines
-#   written since they were indexed counted as not known. Returns nothing.
+#   Makes rec_maxref cover every line, as not known for lines written since.
 proc index_refs_known {} {
     global app rec_maxref rec_dirty
     set len [llength $rec_maxref]
@@ -188,13 +160,9 @@ proc index_refs_known {} {
 }
 
 # index_list --
-#   Takes the name of an array of line lists kept with the index
-#   (rec_index or rec_textlines) and a key; returns the key's lines, moved
-#   first by the line moves made since they were last read, or an empty
-#   list when the key has none. A list that is moved is sorted first
-#   (repeats dropped), so that only the lines behind a move are gone
-#   through. A key that index_build noted but whose lines were never read
-#   (a type of rec_index) has the lines rec_types gives it.
+#   Takes rec_index or rec_textlines and a key; returns the key's lines (""
+#   for none), moved (sorted first) by the moves since last read. A type
+#   index_build noted but never read gets its lines from rec_types.
 proc index_list {arrName key} {
     upvar #0 $arrName lists ${arrName}_at at
     global rec_moves rec_types
@@ -220,9 +188,8 @@ proc index_list {arrName key} {
 }
 
 # index_list_add --
-#   Takes the name of an array of line lists kept with the index, a key and
-#   lines of the table as it is now; adds the lines to the key's lines.
-#   Returns nothing.
+#   Takes rec_index or rec_textlines, a key and lines of the table as it is
+#   now; adds the lines to the key's.
 proc index_list_add {arrName key args} {
     upvar #0 $arrName lists ${arrName}_at at
     global rec_moves
@@ -244,20 +211,16 @@ proc index_list_add {arrName key args} {
 }
 
 # index_shift_lines --
-#   Takes a list of lines in ascending order and line moves ({open after
-#   count} or {remove first last}) made one after another; returns the
-#   lines where the moves put them, the removed ones left out, still in
-#   ascending order. Only the lines behind the first line a move touches
-#   are gone through, and once for all the moves: a long list read after
-#   several moves is not copied and gone through again for each.
+#   Takes ascending lines and moves made in turn; returns them, ascending,
+#   where the moves put them, removed ones left out. Only lines behind the
+#   first a move touches are gone through, once for all the moves.
 proc index_shift_lines {lines moves} {
     if {$moves eq ""} {
         return $lines
     }
-    # Each move as three numbers: the first line it removes, the line just
-    # above the lines it moves, and how far it moves them. An opening
-    # removes none: its first is the line below that one, so no line falls
-    # between the two. A line above every move's first stays where it is.
+    # Each move as: the first line it removes, the line just above those
+    # it moves, and how far. An opening removes none: its first is one
+    # below that line. A line above every move's first stays put.
     set steps {}
     set low ""
     foreach move $moves {
@@ -291,10 +254,8 @@ proc index_shift_lines {lines moves} {
 }
 
 # index_moved --
-#   Takes a line move ({open after count} or {remove first last}) that
-#   open_lines or remove_lines has just made; shifts the index's lines to
-#   match, notes opened lines as written and keeps the move for the
-#   running pass. Returns nothing.
+#   Takes the line move open_lines or remove_lines has just made; shifts the
+#   index's lines, notes opened lines as written, keeps the move for the pass.
 proc index_moved {move} {
     global rec_index_ok rec_types rec_maxref rec_held rec_heldlines \
         rec_dirty rec_cnt rec_shifts rec_moves
@@ -327,9 +288,8 @@ proc index_moved {move} {
 }
 
 # index_update --
-#   Takes nothing; indexes again the lines written since they were last
-#   indexed (or the whole table, when it changed much or is new). Returns
-#   nothing.
+#   Indexes again the lines written since last indexed (or the whole table,
+#   when much changed or it is new).
 proc index_update {} {
     global app rec_index rec_types rec_dirty rec_heldlines step_filtered
     if {![index_is_current] || [llength $rec_dirty] > $app(cnt) / 4} {
@@ -356,10 +316,9 @@ proc index_update {} {
 }
 
 # index_written --
-#   Takes a line whose record was written since it was indexed and
-#   optionally the record's type when it is known not to have changed;
-#   indexes the line again: its type, and its highest reference and the
-#   filter texts it holds as not known. Returns nothing.
+#   Takes a line written since indexed and optionally its type, if known
+#   unchanged; indexes its type again and marks its highest reference and
+#   filter texts not known.
 proc index_written {n {t ""}} {
     global app rec_types rec_maxref rec_held rec_heldlines step_filtered
     if {$t eq ""} {
@@ -383,14 +342,12 @@ proc index_written {n {t ""}} {
 }
 
 # step_has_rule --
-#   Takes a step version and a record type; returns 1 when one of the
-#   step's type patterns matches the type (always, for a step registered
-#   without types).
+#   Takes a step version and a record type; returns 1 when one of the step's
+#   type patterns matches it (always, for a step registered without types).
 proc step_has_rule {ver type} {
     global step_types step_rule_cache
     if {![info exists step_rule_cache($ver,$type)]} {
         if {![info exists step_types($ver)]} {
-            # A step that named no types is given every record.
             set step_types($ver) *
         }
         set hit 0
@@ -406,12 +363,9 @@ proc step_has_rule {ver type} {
 }
 
 # step_filter --
-#   Takes a step version and a record type; returns the texts one of which
-#   a record of that type must hold for the step to do anything with it,
-#   as the step's registration gives them, with a backslash added (a
-#   record that escapes characters may hold a text only once its escapes
-#   are read, so it is always visited). Returns an empty list when the
-#   step has no filter for the type: every such record is visited.
+#   Takes a step version and a record type; returns the step's filter texts
+#   for the type plus a backslash (a record with escapes may hold a text
+#   only once they are read, so it is always visited); "" for no filter.
 proc step_filter {ver type} {
     global step_filters step_filter_cache
     if {![info exists step_filter_cache($ver,$type)]} {
@@ -429,10 +383,8 @@ proc step_filter {ver type} {
 }
 
 # step_visits --
-#   Takes a step version and a record text; returns 1 when the step is to
-#   be called for the record: its type is one the step has rules for and
-#   the record holds one of the step's filter texts for the type (if it
-#   has any). Returns 0 otherwise.
+#   Takes a step version and a record text; returns 1 when the step has a
+#   rule for its type and it holds one of the step's filter texts (if any).
 proc step_visits {ver text} {
     set type [rec_type $text]
     if {![step_has_rule $ver $type]} {
@@ -451,10 +403,8 @@ proc step_visits {ver text} {
 }
 
 # index_lines --
-#   Takes a list of step versions; returns in ascending order the lines
-#   that hold records of a type one of the steps has rules for, less those
-#   that every such step's filter for the type passes over. (The index
-#   gives a line without a record no type.)
+#   Takes step versions; returns, ascending, the lines of the types one of
+#   them has rules for, less those every such step's filter passes over.
 proc index_lines {vers} {
     global app rec_index rec_index_at rec_types rec_held rec_heldlines rec_textlines
     set lines {}
@@ -485,9 +435,8 @@ proc index_lines {vers} {
             continue
         }
         set texts [lsort -unique $texts]
-        # A type with filters: the lines written since their texts were
-        # looked at are read first; then only the lines found to hold one
-        # of the steps' texts are visited.
+        # A filtered type: lines written since their texts were looked at
+        # are read first; only lines holding one of the texts are visited.
         if {!$known} {
             index_texts_known [lindex $vers 0]
             set known 1
@@ -525,15 +474,13 @@ proc index_lines {vers} {
 }
 
 # index_texts_known --
-#   Takes the version of the step whose pass is to visit; finds the filter
-#   texts of that step and the later ones held by the lines that may have
-#   changed since (rec_heldlines) and adds each such line to the list of
-#   every text it holds (rec_textlines). Returns nothing.
+#   Takes the step whose pass is to visit; adds each line of rec_heldlines
+#   to the rec_textlines of the filter texts (its and later steps') it holds.
 proc index_texts_known {from} {
     global app rec_types rec_held rec_heldlines rec_textlines rec_textlines_at \
         step_filtered
-    # Every filter text's lines are brought up to date (or begun) once, and
-    # added to directly below, in no known order.
+    # Each text's lines are moved (or begun) once, then added to directly,
+    # in no known order.
     foreach x [filter_texts] {
         index_list_add rec_textlines $x
         lset rec_textlines_at($x) 1 0
@@ -568,16 +515,13 @@ proc index_texts_known {from} {
     return
 }
 
-# Records joined into one text at a time by texts_held_by: every filter
-# text is looked for in a piece small enough to stay in the processor's
-# cache, rather than in all the records at once.
+# Records texts_held_by joins at a time: a piece that stays in the cache.
 set texts_chunk_lines 1000
 
 # texts_held_by --
-#   Takes lines of the table that hold records and filter texts; returns
-#   for each line, in order, the texts its record holds, as one shared copy
-#   of that list. The records are searched a chunk at a time, joined into
-#   one text, each filter text once from its start to its end.
+#   Takes lines holding records and filter texts; returns for each line the
+#   texts its record holds (one shared copy per list), searching each text
+#   once through a chunk of records joined.
 proc texts_held_by {lines texts} {
     global app rec_held_lists texts_chunk_lines
     if {$lines eq ""} {
@@ -589,8 +533,8 @@ proc texts_held_by {lines texts} {
     set total [llength $lines]
     set out [lrepeat $total $rec_held_lists()]
     for {set base 0} {$base < $total} {incr base $texts_chunk_lines} {
-        # Record k of the joined text starts at starts(k); a filter text
-        # holds no line feed, so what is found lies inside one record.
+        # Record k starts at element k of starts; a filter text holds no
+        # line feed, so a hit lies inside one record.
         set last [expr {$base + $texts_chunk_lines - 1}]
         set recs [lmap n [lrange $lines $base $last] {set app(l,$n)}]
         set starts {}
@@ -622,9 +566,8 @@ proc texts_held_by {lines texts} {
 }
 
 # filter_texts --
-#   Takes optionally a step version; returns the filter texts (see
-#   step_filter) of all steps, or of that step and the steps after it in
-#   verlist, a backslash among them, sorted.
+#   Takes optionally a step version; returns, sorted with a backslash, the
+#   filter texts of all steps, or of that step and those after it in verlist.
 proc filter_texts {{from ""}} {
     global step_filters verlist filter_texts_from
     set at [lsearch -exact $verlist $from]

@@ -1,47 +1,34 @@
 # The engine that runs the steps of a conversion.
 #
-# Every step runs through visit_pass, alone or with the local steps next
-# to it (run_steps). A pass visits, in ascending order, the lines the
-# record index gives for the types the steps have rules for (less those
-# that hold none of a step's filter texts), exactly as the plain loop over
-# every line (process_fix) would reach them. At each line the record
-# goes through the steps of the pass in turn, each asked again whether it
-# has a rule for the record's type and, for a type with filters, whether
-# the record holds one of its texts.
+# Every step runs through visit_pass, alone or with the local steps next to it
+# (run_steps). A pass visits the lines the record index gives, in the order
+# the plain loop (process_fix) reaches them; at each, the record goes through
+# the pass's steps in turn, each asked again whether it has a rule for the
+# record's type and whether the record holds one of its texts.
 #
-# A local step (one whose rules read and write only the record given, see
-# upgrade_step) changes only that record, from its text alone. For a run
-# of consecutive local steps, applying each step to every record before
-# the next step starts gives every record the same sequence of texts as
-# applying all of them to one record before going on to the next: the
-# table ends the same either way. Two things could still tell the orders
-# apart, and both concern few lines. The check made before each step reads
-# the version from line 1 (when line 1 has no known layout, the check
-# passes whatever the other lines hold). Messages and errors come only
-# from "#AppVwCfg" records. So a run first takes line 1 and the
-# "#AppVwCfg" lines step by step through each step's own procedure,
-# announcing and checking each step where the plain loop would, and only
-# then every other record through all the
-# steps of the run. Those records queue nothing, so every message comes in
-# the plain loop's order.
+# A local step (upgrade_step) changes only the record given, from its text
+# alone: over consecutive local steps, step by step across all records and
+# record by record through all steps give each record the same sequence of
+# texts. Only two things tell the orders apart, both on few lines: the check
+# before each step reads the version from line 1 (passing whatever the rest
+# holds when line 1 has no known layout), and only "#AppVwCfg" records give
+# messages and errors. So a run first takes line 1 and those records through
+# each step in turn, announcing and checking it where the plain loop would,
+# then every other record through all the steps: these queue nothing, so
+# messages keep the plain loop's order.
 #
-# A step that is not local may write other records, and move lines (open
-# or remove them, renumber references, add records at the end). The
-# structure layer tells the index of what it wrote and moved; after each
-# visit the pass moves the lines it still has to visit with their records,
-# and a line written that now holds a record of a type the step has rules
-# for joins them. When lines went without the index being told, or a
-# visit wrote many lines, the rest of the pass takes every line, reading
-# the table as it is, and the next pass indexes it anew.
+# A step that is not local may write other records and move lines; the index
+# is told (07_step_index.tcl), and after each visit the pass shifts the lines
+# still to visit and adds written lines now due. When lines went without the
+# index being told, or a visit wrote more than rec_scan_limit lines, the rest
+# of the pass reads the table as it is and the next pass indexes it anew.
 
-# A visit that wrote more lines than this makes the rest of the pass take
-# every line.
+# Lines a visit may write before the rest of the pass takes every line.
 set rec_scan_limit 64
 
 # run_plan --
-#   Takes the versions of a pass and a record type; returns a flat list:
-#   for each step of the pass that has rules for the type, in order, its
-#   procedure and its filter texts for the type (empty for none).
+#   Takes a pass's versions and a record type; returns, for each step with
+#   rules for the type, its procedure and its filter texts ("" for none).
 proc run_plan {vers type} {
     set plan {}
     foreach ver $vers {
@@ -53,8 +40,7 @@ proc run_plan {vers type} {
 }
 
 # lines_from --
-#   Takes a first line and a count; returns the lines from the first to
-#   the count minus one.
+#   Returns the lines from first to count - 1.
 proc lines_from {first count} {
     set lines {}
     for {set i $first} {$i < $count} {incr i} {
@@ -64,15 +50,11 @@ proc lines_from {first count} {
 }
 
 # visit_pass --
-#   Takes the versions of a pass (one step, or consecutive local steps),
-#   the pass's count (app(cnt) when the pass began) and optionally lines
-#   to leave out; the record index must be up to date (index_update).
-#   Calls, for every line below the count that the index gives for the
-#   pass and that holds a record, each step of the pass that is to be
-#   called for it (see above), with cur_index set to the line and the name
-#   of the table's record. Like the plain loop, the pass goes on with the
-#   line after the one it visited, whatever record now lies there.
-#   Returns nothing.
+#   Takes a pass's versions (one step, or consecutive local steps), its
+#   count (app(cnt) when it began) and optionally lines to leave out; the
+#   index must be up to date (index_update). Calls the steps due at each
+#   line with a record below the count, cur_index set to the line. Like the
+#   plain loop, it goes on after the line it visited, whatever lies there.
 proc visit_pass {vers count {skip {}}} {
     global app cur_index rec_types rec_held rec_maxref rec_heldlines \
         step_filtered rec_type_known rec_dirty rec_shifts rec_cnt \
@@ -116,10 +98,9 @@ proc visit_pass {vers count {skip {}}} {
             if {$texts ne ""} {
                 set hit 0
                 if {$held eq "?"} {
-                    # Changed earlier in the pass: the step's own texts are
-                    # looked for in the record as it is now. (A copy is
-                    # searched: string first would keep a wide-character
-                    # copy of the record's text beside it.)
+                    # Changed earlier in the pass: search the record now,
+                    # in a copy (string first would keep a wide-character
+                    # copy of the record's text beside it).
                     set copy [string range $rec 0 end]
                     foreach x $texts {
                         if {[string first $x $copy] >= 0} {
@@ -178,8 +159,7 @@ proc visit_pass {vers count {skip {}}} {
                 string length $first
                 continue
             }
-            # (index_written with the type known, written out: this runs
-            # for most records a run changes.)
+            # (index_written inlined: this runs for most records changed.)
             if {$n < [llength $rec_maxref] && $n < [llength $rec_held]} {
                 lset rec_maxref $n -1
                 lset rec_held $n ?
@@ -193,9 +173,8 @@ proc visit_pass {vers count {skip {}}} {
             index_note $n
         }
         if {$rec_shifts ne ""} {
-            # Lines moved: the lines still to visit (in ascending order)
-            # move with their records, and those that moved to this line
-            # or before it have had their turn.
+            # Lines moved: those still to visit move with their records;
+            # any moved to this line or before it have had their turn.
             set rest [index_shift_lines [lrange $todo $k end] $rec_shifts]
             set rec_shifts {}
             set todo {}
@@ -220,8 +199,6 @@ proc visit_pass {vers count {skip {}}} {
             set many [expr {[llength $rec_dirty] > $rec_scan_limit}]
         }
         if {$many} {
-            # The rest of the pass reads the table as it is, and the next
-            # pass indexes it anew.
             set rec_index_ok 0
             set rec_dirty {}
             set indexed 0
@@ -230,9 +207,8 @@ proc visit_pass {vers count {skip {}}} {
             continue
         }
         if {$rec_dirty eq ""} {
-            # Unchanged: the record's tokens, parsed while the steps read
-            # it, need not stay in memory. (Its value is the one the pass
-            # found.)
+            # Unchanged (still the value the pass found): the tokens parsed
+            # while the steps read it need not stay in memory.
             string length $first
             continue
         }
@@ -265,9 +241,8 @@ proc visit_pass {vers count {skip {}}} {
 }
 
 # run_header_lines --
-#   Takes the pass's count; returns in ascending order line 1 and the
-#   lines below the count that hold an "#AppVwCfg" record, those that
-#   exist.
+#   Takes the pass's count; returns, ascending, line 1 and the "#AppVwCfg"
+#   lines below the count, those that exist.
 proc run_header_lines {count} {
     global app
     set lines {}
@@ -280,9 +255,8 @@ proc run_header_lines {count} {
 }
 
 # step_pass --
-#   Takes a step version and the pass's count; brings the record index up
-#   to date, prepares the pass when the step asks for it and visits the
-#   records of the step's types. Returns nothing.
+#   Takes a step version and the pass's count; updates the index, runs the
+#   step's prepare command if any, and visits the records of its types.
 proc step_pass {ver count} {
     global step_pass_start
     index_update
@@ -295,11 +269,9 @@ proc step_pass {ver count} {
 }
 
 # run_pass --
-#   Takes the versions of one step or of consecutive local steps; announces
-#   and applies them as the steps one after another would (see above).
-#   Returns 1 when every step was applied, 0 when one was refused (the
-#   steps after it are not announced). An error a step raises reaches the
-#   caller.
+#   Takes the versions of one step or consecutive local steps; announces and
+#   applies them as the steps in turn would (see above). Returns 1, or 0 when
+#   one was refused (later ones unannounced); a step's error propagates.
 proc run_pass {vers} {
     global app cur_index
     set count $app(cnt)

@@ -1,75 +1,52 @@
-# The form in which every upgrade step is declared, and the procedure
-# made from it.
+# How every upgrade step is declared, and the procedure made from it.
 #
-# A step is declared once, with upgrade_step: its verlist entry, the
-# version it writes and its rules, keyed by record type in the order they
-# are tested. The declaration registers the step (verlist, the types the
-# record index visits, the texts its rules need, whether it is local) and
-# defines its procedure fixapp<entry>, which takes the name of a record
-# variable, as the plain loop over the table calls it.
+# upgrade_step ENTRY WRITES RULES ?OPTIONS? declares a step once: it registers
+# it under its verlist entry and defines fixapp<ENTRY>, which takes the name
+# of a record variable, as the plain loop calls it. Kept by entry: step_types
+# (the types its rules name), step_filters (exact type -> texts, one of which
+# a record of it must hold to concern the step; step_filtered(type) marks a
+# type some step has texts for), step_writes, step_pass_start (the prepare
+# command) and step_local (set when no rule is nonlocal: the step changes only
+# the record given, never its type, from that record's text and what stays
+# fixed during the run, and queues messages only for "#AppVwCfg").
 #
-# Rules are pairs of record types and what is done with a record of one
-# of them:
-#     TYPES BODY TYPES BODY ...
-# TYPES is a list of exact types or patterns ("*PC"), or "$name": the list
-# the global variable name holds. A record goes through the rules in
-# order; among consecutive rules (a chain) only the first whose types
-# match the record's type applies. A rule whose body begins with "also"
-# is independent: it is tested for every record whatever the rules before
-# it did, and it closes the chain before it.
+# RULES are pairs TYPES BODY, tried in order. TYPES lists exact types or
+# patterns ("*PC"), or is "$name": global name's list. Of consecutive rules (a
+# chain) only the first whose types match applies; an "also" rule is tried for
+# every record whatever the rules before it did, and ends the chain before it.
 #
-# A body is words: first any of these clauses, then actions separated by
-# ";" words.
+# A BODY is clauses, then actions separated by ";" words. Clauses:
 #     also             independent rule (above)
-#     nonlocal         the rule reads or writes a record other than the one
-#                      passed in, or changes the record's type: the step
-#                      is then not run one record at a time with others
-#     holds TEXTS      a record of the rule's types is changed only when it
-#                      holds one of these texts (a filter for the index)
-#     len OP N         the actions apply only when the record has OP N
-#                      tokens (OP one of == != < <= > >=)
-#     when EXPR        the actions apply only when EXPR is true
+#     nonlocal         reads or writes another record, or changes the type:
+#                      the step is not run one record at a time with others
+#     holds TEXTS      the rule changes only records that hold one of TEXTS
+#                      (the index's filter for its types)
+#     len OP N         act only when the token count is OP N (== != < <= > >=)
+#     when EXPR        act only when EXPR is true
 # Actions:
-#     version          the header's version: FixVersion with the major and
-#                      minor of the entry and the version the step writes
+#     version          FixVersion the header: ENTRY's major.minor to WRITES
 #     append TOKS      append the tokens
 #     insert POS TOKS  insert the tokens before token POS
 #     remove POS       remove token POS
-#     retype TYPE      make token 1 TYPE (the type changes: nonlocal)
-#     map POS CODES    when token POS is a key of the dictionary CODES,
-#                      replace it with the key's value
-#     renames EDIT KEY...  apply the rename tables rename_tables(KEY) with
-#                      EDIT (patch_path or modify_path); a rule whose
-#                      actions are all renames holds their texts
+#     retype TYPE      make token 1 TYPE (nonlocal)
+#     map POS CODES    token POS becomes its value in dictionary CODES, if any
+#     renames EDIT KEY...  apply rename_tables(KEY) with EDIT (patch_path or
+#                      modify_path); a rule of renames only holds their texts
 #     call PROC ARGS   PROC with the record variable's name and ARGS
-#     code SCRIPT      SCRIPT, in the procedure: the record variable is l,
-#                      its type type; the globals cur_index, app_type,
-#                      orig_ver_xyz, rename_tables and HUGE_FLOAT are seen
-# A word "$name" (a letter after the "$": "$0" is a token) among TOKS, TEXTS, CODES or ARGS stands for the value of
-# the global variable name when the step is declared (its elements, for
-# TOKS and TEXTS). A step with no rule for "#AppVwCfg" gets the
-# independent rule "#AppVwCfg {also version}" last, so that a pattern
-# matching the header ("*Cfg") does not keep its version from being
-# rewritten.
+#     code SCRIPT      SCRIPT; it sees l (the record), type, cur_index,
+#                      app_type, orig_ver_xyz, rename_tables and HUGE_FLOAT
+# A word "$name" ("$" then a letter: "$0" is a token) in TOKS, TEXTS, CODES or
+# ARGS is global name's value when declared (its elements, in TOKS and TEXTS).
+# A step without an "#AppVwCfg" rule gets "#AppVwCfg {also version}" last: a
+# pattern matching the header ("*Cfg") cannot keep it from a new version.
 #
-# A declaration keeps, by entry: step_types (the types its rules name),
-# step_filters (a dictionary from an exact type to the texts one of which
-# a record of that type must hold to concern the step; step_filtered(type)
-# marks a type some step has texts for), step_writes (the version it
-# writes), step_local (set when no rule is nonlocal: the step changes only
-# the record given, never its type, from that record's text and what does
-# not change while the steps run, and queues messages only for "#AppVwCfg"
-# records) and step_pass_start (its prepare command).
-#
-# Options (a dictionary after the rules):
-#     prepare CMD      called with the pass's count and 1 (records visited
-#                      by type) or 0 (the plain loop) before each pass
-#     template 1       the procedure is defined but the step is not
-#                      registered: it never runs
+# OPTIONS, a dictionary:
+#     prepare CMD      called before each pass with the pass's count and 1
+#                      (records visited by type) or 0 (the plain loop)
+#     template 1       define the procedure but do not register the step
 
 # step_word --
-#   Takes a word of a declaration; returns the value of the global it names
-#   when it is "$name", else the word itself.
+#   Returns the global's value for a word "$name", else the word.
 proc step_word {word} {
     if {[regexp {^[$][A-Za-z_]} $word]} {
         return [set ::[string range $word 1 end]]
@@ -78,8 +55,7 @@ proc step_word {word} {
 }
 
 # step_words --
-#   Takes a list of words of a declaration; returns them with each "$name"
-#   replaced by the elements of the global it names.
+#   As step_word for a list of words, each "$name" giving its elements.
 proc step_words {words} {
     set out {}
     foreach w $words {
@@ -93,10 +69,8 @@ proc step_words {words} {
 }
 
 # step_action_code --
-#   Takes an action of a rule (a list of words), the step's entry and the
-#   version it writes; returns the Tcl code that applies it to the record
-#   variable l, and whether the action is a rename. Raises an error for an
-#   unknown action.
+#   Takes an action (a list of words), ENTRY and WRITES; returns its code on
+#   the record variable l and 1 for a rename, else 0. Errors if unknown.
 proc step_action_code {action ver writes} {
     set args [lrange $action 1 end]
     switch -exact -- [lindex $action 0] {
@@ -146,10 +120,9 @@ proc step_action_code {action ver writes} {
 }
 
 # step_parse_body --
-#   Takes the body of a rule, the step's entry and the version it writes;
-#   returns a dictionary: also, nonlocal (0 or 1), holds (texts, or "" for
-#   none declared), cond (an expression, or ""), code (the actions' code)
-#   and renames (1 when every action is a rename).
+#   Takes a rule's BODY, ENTRY and WRITES; returns a dictionary: also,
+#   nonlocal, holds ("" for none), code (under the len and when tests),
+#   renames (1 when all actions are). Errors on a bad len test or no actions.
 proc step_parse_body {body ver writes} {
     set rule [dict create also 0 nonlocal 0 holds "" cond "" code "" renames 1]
     set conds {}
@@ -228,9 +201,8 @@ proc step_parse_body {body ver writes} {
 }
 
 # step_chain_code --
-#   Takes the rules of one chain (a list of type lists and parsed bodies);
-#   returns the code that applies the first rule whose types match $type:
-#   a switch over exact types, or over patterns when a rule has one.
+#   Takes a chain's type lists and parsed bodies; returns a switch on $type
+#   (exact, or -glob when a rule has a pattern) applying the first match.
 proc step_chain_code {chain} {
     set mode -exact
     foreach {types rule} $chain {
@@ -251,12 +223,9 @@ proc step_chain_code {chain} {
 }
 
 # upgrade_step --
-#   Takes a verlist entry, the version the step writes, its rules and
-#   optionally its options (see above). Registers the step: appends the
-#   entry to verlist with the types it has rules for and the texts its
-#   rules need, marks it local unless a rule is nonlocal, and keeps the
-#   prepare command; the version it writes becomes the target version
-#   (my_ver_xyz). Then defines fixapp<entry>. Returns nothing.
+#   Declares a step (see above): unless a template, registers it and makes
+#   WRITES the target version (my_ver_xyz); then defines fixapp<ENTRY>.
+#   Errors when WRITES has not three fields.
 proc upgrade_step {ver writes rules {options {}}} {
     if {[llength [split $writes .]] != 3} {
         return -code error "step $ver: the version it writes, \"$writes\", must have three fields"
@@ -325,8 +294,7 @@ proc upgrade_step {ver writes rules {options {}}} {
         if {[dict exists $options prepare]} {
             set step_pass_start($ver) [dict get $options prepare]
         }
-        # Answers worked out for an earlier declaration of the same
-        # version go.
+        # Drop answers worked out for an earlier declaration of it.
         foreach cache {::step_rule_cache ::step_filter_cache} {
             array unset $cache $ver,*
         }
@@ -336,8 +304,7 @@ proc upgrade_step {ver writes rules {options {}}} {
     foreach chain $chains {
         append code [step_chain_code $chain]
     }
-    # Only the globals the rules name are linked: the procedure runs for
-    # most records.
+    # Link only the globals the code names: it runs for most records.
     set globals {}
     foreach name {cur_index app_type orig_ver_xyz rename_tables HUGE_FLOAT} {
         if {[string first $name $code] >= 0} {

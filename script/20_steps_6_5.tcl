@@ -1,7 +1,6 @@
 # Upgrade steps 6.5 to 7.3: files of 6.5 are brought up to 7.4.0.
 
-# Record types whose layout gained four fields in 6.7 (the header is not
-# one of them; its step inserts the same fields itself).
+# Types that gained the four app66fields in 6.7 (the header has its own rule).
 set app66list {
     #StdVwCfg #D2CntrlPnlCfg #CCCntrlPnlCfg #D3CntrlPnlCfg #DataVwCfg
     #IsoVwCfg #FcCntrlPnlCfg #MtfTableVwCfg #ObCntrlPnlCfg #ParamVwCfg
@@ -10,8 +9,6 @@ set app66list {
     #ReportVwCfg #SdCntrlPnlCfg #SeidVwCfg #StatsVwCfg #AdvTxtStatsVwCfg
     #ProcStatsVwCfg #SlcStatsVwCfg #VistaStatsVwCfg #VidMonVwCfg #ZernVwCfg
 }
-
-# The four view fields added in 6.7.
 set app66fields {c1 c0 l262148 l1310748}
 
 # Stitching parameters moved to their own group in 6.7.
@@ -29,8 +26,7 @@ set rename_tables(6.6) [rename_block _PATTERN/ {
     "APP/A_PATTERN/A_STITCH_NUM "     APP/A_STITCH/A_STITCH_NUM
 }]
 
-# Slider taper, proximity and pad controls grouped in 7.2; two
-# reference-and-test results renamed.
+# Slider taper, proximity, pad controls grouped in 7.2; D_RMS, D_PV renamed.
 set rename_tables(7.1) [concat [rename_block APP/D_MH_SLIDER_ALL_MAT/ {
     "APP/D_MH_SLIDER_ALL_MAT/P_TAPER_MODE "
         APP/D_MH_SLIDER_ALL_MAT/P_TAPER_CTRL/P_TAPER_MODE
@@ -60,8 +56,7 @@ set rename_tables(7.1) [concat [rename_block APP/D_MH_SLIDER_ALL_MAT/ {
     "APP/D_REF_TST_MAT/D_PV_ATTR/D_PV " APP/D_REF_TST_MAT/D_PV_ATTR_TEST/D_PV
 }]]
 
-# Trailing-edge controls grouped in 7.3; one more taper control and the
-# radius of curvature moved.
+# Trailing-edge controls grouped in 7.3; a taper control and D_RAD_CURV moved.
 set rename_tables(7.2) [concat [rename_block APP/D_MH_SLIDER_ALL_MAT/P_ {
     "APP/D_MH_SLIDER_ALL_MAT/P_POLE_TIP_CUT "
         APP/D_MH_SLIDER_ALL_MAT/P_TRAIL_CNTRL/P_POLE_TIP_CUT
@@ -92,17 +87,14 @@ set rename_tables(7.2,prefix) [rename_block APP/D_PH_SLC {
     APP/D_PH_SLC APP/D_PH_MAT/D_PH_SLC
 }]
 
-# Versions whose files carry the faulty scale and plot values that the 7.1
-# step repairs.
+# The versions whose faulty scale and plot values step 7.1 repairs, and the
+# record types it repairs.
 set repair71_versions {7.1.0 7.1.1 7.1.2 7.1.3 7.1.4 7.1.5 7.1.6 7.1.7 7.1.8}
-
-# The record types the repair is for.
 set repair71_types {
     #ScalarLinMapMgr #ObPlotVwCfg #FcPlotVwCfg #D2PlotVwCfg #CCPlotVwCfg
 }
 
-# Full-scale settings written over the faulty ones of 7.1.0 to 7.1.8 plots:
-# for each plot type, ranges of tokens and what replaces each range.
+# By plot type: token ranges and the full-scale values written over each.
 set repair71_plots {
     #D2PlotVwCfg {
         31 35 {c0 c0 d0 c0 d0}
@@ -116,8 +108,7 @@ set repair71_plots {
     }
 }
 
-# Plot types whose z range the repair resets: the least number of tokens
-# the record must have, and the two positions set to the largest real.
+# By plot type: least token count, the two z-range tokens set to HUGE_FLOAT.
 set repair71_zrange {
     #ObPlotVwCfg {33 {33 35}}
     #FcPlotVwCfg {37 {35 37}}
@@ -125,10 +116,8 @@ set repair71_zrange {
 
 upgrade_step 6.5 6.6.0 {}
 
-# Step 6.6: the stitching paths are renamed, and the views of app66list and
-# the header get their four new fields. The header's version is rewritten
-# while it still has its 34-token layout; the insertion then gives it the
-# 38-token one.
+# Step 6.6: stitching paths renamed; app66list and the header get the four
+# fields, the header after its version is rewritten (34 tokens, then 38).
 upgrade_step 6.6 6.7.0 {
     #CharString    {renames patch_path 6.6}
     $app66list     {insert 19 $app66fields}
@@ -143,10 +132,8 @@ upgrade_step 7.0 7.1.0 {
     #NumPC         {append c0}
 }
 # repair71 --
-#   Takes the name of a record variable; writes sound values
-#   over the scale and plot settings that 7.1.0 to 7.1.8 stored wrongly.
-#   A record too short for a rule's replacements is left as it is.
-#   Returns nothing.
+#   Takes a record variable's name; writes sound values over the scale and
+#   plot settings 7.1.0 to 7.1.8 stored wrongly (a record too short is kept).
 proc repair71 {list} {
     upvar 1 $list l
     global repair71_plots repair71_zrange HUGE_FLOAT
@@ -163,8 +150,7 @@ proc repair71 {list} {
         }
     } elseif {[dict exists $repair71_plots $type]} {
         set ranges [dict get $repair71_plots $type]
-        # The last range starts furthest in; without it the record is not
-        # a layout these values belong to.
+        # Too short for the last range: not the layout these values fit.
         if {[rec_len $l] > [lindex $ranges end-2]} {
             foreach {first last toks} $ranges {
                 tok_replace l $first $last {*}$toks
@@ -175,9 +161,8 @@ proc repair71 {list} {
 }
 
 # repair71_applies --
-#   Takes a file's version before conversion and returns 1 when it is one
-#   of the versions whose values the 7.1 step repairs, else 0. The answer
-#   is kept per version, so a file's records do not compare it again.
+#   Takes a file's original version; returns 1 when step 7.1 repairs its
+#   values, else 0 (kept per version, not compared again for each record).
 proc repair71_applies {ver} {
     global repair71_versions repair71_known
     if {![info exists repair71_known($ver)]} {
@@ -193,11 +178,10 @@ proc repair71_applies {ver} {
 }
 
 # header_i3 --
-#   Takes the name of the header record variable, just given its 7.2.0
-#   version; gives it its 39-token layout. The new "i3" goes right after
-#   the version; the type reference keeps its place four tokens after the
-#   major version (token 27), where every later layout looks for it, and
-#   the token that stood between them follows it. Returns nothing.
+#   Takes the header's variable name (version 7.2.0 just written); gives it
+#   the 39-token layout: "i3" after the version, the type reference kept at
+#   token 27 (four after the major), where every later layout looks for it,
+#   and the token that stood between them after it.
 proc header_i3 {list} {
     upvar 1 $list l
     if {[rec_len $l] == 38} {
@@ -208,9 +192,8 @@ proc header_i3 {list} {
     return
 }
 
-# Step 7.1: files written by 7.1.0 to 7.1.8 are repaired, controls get
-# their menu field, slider paths are regrouped and the header gets its
-# 39-token layout.
+# Step 7.1: 7.1.0 to 7.1.8 files repaired; controls get their menu field,
+# slider paths regrouped, the header gets its 39-token layout.
 upgrade_step 7.1 7.2.0 {
     $repair71_types {also when {[repair71_applies $orig_ver_xyz]} call repair71}
     *PC            {also insert 10 c2}
@@ -218,16 +201,14 @@ upgrade_step 7.1 7.2.0 {
     #AppVwCfg      {version ; call header_i3}
 }
 
-# Step 7.2: trailing-edge paths are regrouped and the phase slice results
-# moved.
+# Step 7.2: trailing-edge paths regrouped, phase slice results moved.
 upgrade_step 7.2 7.3.0 {
     #CharString    {renames patch_path 7.2 ; renames modify_path 7.2,prefix}
 }
 
 # zernike_paths --
-#   Takes the name of a string record variable; moves the Zernike
-#   polynomial paths under D_ZERNIKES (a path already there is not moved
-#   twice) and renames the coefficient range 16 to 35. Returns nothing.
+#   Takes a string record variable's name; moves the Zernike polynomial
+#   paths under D_ZERNIKES (once) and renames P_COEFS_16_35 to P_COEFS_16_36.
 proc zernike_paths {list} {
     upvar 1 $list l
     if {[string first D_ZERNIKES/D_ZERN_POLY $l] < 0} {
@@ -241,8 +222,7 @@ proc zernike_paths {list} {
     return
 }
 
-# Step 7.3: Seidel and Zernike views get their new field, the Zernike
-# polynomial paths move and the coefficient range is renamed.
+# Step 7.3: Seidel and Zernike views get a field; Zernike paths move.
 upgrade_step 7.3 7.4.0 {
     {#SeidVwCfg #ZernVwCfg} {len != 24 append i3}
     #CharString    {holds {D_ZERN_POLY P_COEFS_16_35} call zernike_paths}

@@ -1,13 +1,10 @@
-# Upgrade steps 7.4 and 7.4.2: the reference-and-test segmentation
-# controls are regrouped and the mask mode becomes the segmentation mode;
-# files reach 7.5.0.
+# Upgrade steps 7.4 and 7.4.2 (files reach 7.5.0): the reference-and-test
+# controls are regrouped, the mask mode becomes the segmentation mode.
 
 # Reference-and-test parameters regrouped into filter, segmentation,
-# histogram, test and reference groups (old and new texts end in a blank,
-# so only whole final names match). The two sides differ on purpose. Each
-# side is a block of its own, so that the step is called only for strings
-# under one of the two sides: the matrix's other paths, its phase tests
-# among them, have nothing to rename here.
+# histogram, test and reference groups; texts end in a blank, so only whole
+# names match. The sides differ on purpose. A block per side, so that the
+# matrix's other paths (its phase tests) are not handed to the step.
 set rename_tables(7.4) [concat [rename_block D_REF_TST_MAT/P_ {
     "D_REF_TST_MAT/P_FILTER "      "D_REF_TST_MAT/P_FILTER/P_FILTER "
     "D_REF_TST_MAT/P_FILTER_TYPE " "D_REF_TST_MAT/P_FILTER/P_FILTER_TYPE "
@@ -133,9 +130,8 @@ set rename_tables(7.4) [concat [rename_block D_REF_TST_MAT/P_ {
 }]]
 
 # neighbour_text --
-#   Takes a line number; returns the text of the record on that line, or
-#   an empty text when the line is at or past the end of the table or has
-#   no record.
+#   Takes a line number; returns its record's text, or "" when the line is
+#   at or past app(cnt) or has no record.
 proc neighbour_text {line} {
     global app
     if {$line < $app(cnt) && [info exists app(l,$line)]} {
@@ -148,15 +144,13 @@ proc neighbour_text {line} {
 set texts74 [list "Mask Mode:" "P_MASK_MODE " {*}[rename_texts $rename_tables(7.4)]]
 
 # ref_test_renames --
-#   Takes the name of a string record variable at line cur_index; renames
-#   the mask mode and regroups the reference-and-test paths, looking at the
-#   next two records to tell a reference-and-test control's label and name.
-#   Returns nothing.
+#   Takes a string record variable's name (line cur_index); renames the mask
+#   mode and regroups the reference-and-test paths. The next two records
+#   tell whether a label or name is a reference-and-test control's.
 proc ref_test_renames {list} {
     upvar 1 $list l
     global cur_index rename_tables
-    # The neighbours are looked at only for a record that holds the text a
-    # rename needs (without it the rename changes nothing).
+    # Neighbours are read only when the record holds the text to rename.
     if {[string first "Mask Mode:" $l] >= 0 && [rec_tok $l 2] eq "i10"} {
         set after_next [neighbour_text [expr {$cur_index + 2}]]
         if {[chk_for_ctrl after_next D_REF_TST_MAT]} {
@@ -176,9 +170,7 @@ proc ref_test_renames {list} {
     return
 }
 
-# Step 7.4: the correlation plot is extended; the mask mode is renamed and
-# the reference-and-test paths regrouped (the neighbours of a string are
-# read).
+# Step 7.4: correlation plots get a field; strings get ref_test_renames.
 upgrade_step 7.4 7.4.2 {
     #CCPlotVwCfg   {also len != 50 append i1}
     #CharString    {nonlocal holds $texts74 call ref_test_renames}

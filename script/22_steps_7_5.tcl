@@ -1,7 +1,7 @@
 # Upgrade steps 7.5 to 7.8: layout changes only; files reach 7.8.1.
 
-# Choice codes of numeric views renumbered in 7.6, looked up once with the
-# code the record holds (a new code is never looked up again).
+# Choice codes of numeric views renumbered in 7.6, each mapped once (a new
+# code is never looked up again: c49 becomes c19, not c1).
 set numview75_codes {c48 c3 c49 c19 c50 c35 c19 c1 c20 c17 c37 c2 c38 c18 c7 c16}
 set numview75_types {
     #LnNumVwCfg #HtNumVwCfg #LtNumVwCfg #SfNumVwCfg #SlNumVwCfg #VelNumVwCfg
@@ -13,8 +13,7 @@ set numvw75_codes {c16 c1 c2 c16}
 # Records that gained a reference field at the end in 7.6.
 set ref75_types {#ActVwCfg #ExecVwCfg #ScriptVwCfg}
 
-# Numeric views that gained two limits and a reference in 7.7 with the
-# 29-token layout (the others are known by their own token counts).
+# 29-token numeric views, which gained two limits and a reference in 7.7.
 set numview76_types29 {
     #AccNumVwCfg #AnNumVwCfg #AreaNumVwCfg #InvAngNumVwCfg #InvAreaNumVwCfg
     #LnNumVwCfg #LtNumVwCfg #SfNumVwCfg #VelNumVwCfg #VoNumVwCfg
@@ -35,15 +34,13 @@ set StdVwCfgClasses {
     #SdCntrlPnlCfg #SdPlotVwCfg #SeidVwCfg #SlcPlotVwCfg #SlcStatsVwCfg
     #StatsVwCfg #VidMonVwCfg #ZernVwCfg
 }
-# The seventeen fields of 7.8.1: one before token 13, then sixteen before
-# token 24 of the result (the former token 23).
+# Of the seventeen 7.8.1 fields, the sixteen put before token 24 (the former
+# 23) once "@0" is in before token 13.
 set stdvw78_fields {@0 @0 @0 @0 i0 i0 i0 i0 l0 l0 l0 l0 d0 d0 d0 d0}
 
 # reset_panel_button --
-#   Takes the name of a "#PanelButtonVwCfg" record variable; when its token
-#   17 is not "@0", replaces tokens 17 to the end with the reset tail. A
-#   record without token 17, or that cannot be read as a list, is left as
-#   it is. Returns nothing.
+#   Takes a "#PanelButtonVwCfg" variable's name; when token 17 is not "@0",
+#   tokens 17 on become panel_button_tail (shorter or unreadable: kept).
 proc reset_panel_button {list} {
     upvar 1 $list l
     global panel_button_tail
@@ -53,8 +50,7 @@ proc reset_panel_button {list} {
     return
 }
 
-# Step 7.5: the fringe plot is extended, numeric view codes renumbered and
-# action views given a reference field.
+# Step 7.5: fringe plots grow, codes renumbered, action views get a reference.
 upgrade_step 7.5 7.6.0 {
     #FcPlotVwCfg       {len < 39 insert 31 d0 d0}
     $numview75_types   {map 13 $numview75_codes}
@@ -62,8 +58,7 @@ upgrade_step 7.5 7.6.0 {
     $ref75_types       {append @0}
 }
 
-# Step 7.6: selections, the fringe plot, limits and numeric views get their
-# new fields, each recognised by its old token count.
+# Step 7.6: new fields, each record recognised by its old token count.
 upgrade_step 7.6 7.7.0 {
     {#SelPC #SurfSelPC} {len <= 17 append c1}
     #FcPlotVwCfg       {len < 41 insert 35 f50 f50 f50 f50}
@@ -75,16 +70,14 @@ upgrade_step 7.6 7.7.0 {
     #UNumVwCfg         {len == 27 insert 24 $numview76_fields}
 }
 
-# Step 7.7: panel buttons are reset and the report view gets a reference
-# field.
+# Step 7.7: panel buttons reset; the report view gets a reference field.
 upgrade_step 7.7 7.8.0 {
     #PanelButtonVwCfg  {call reset_panel_button}
     #QDasReportVwCfg   {len == 48 append @0}
 }
 
-# Step 7.8: every standard view of the old layout gets its seventeen new
-# fields, the header included (which moves it to its 56-token layout), and
-# only then is the header's version rewritten.
+# Step 7.8: old-layout standard views get the seventeen fields; the header
+# thus reaches its 56-token layout before its version is rewritten.
 upgrade_step 7.8 7.8.1 {
     $StdVwCfgClasses   {also when {[string index [rec_tok $l 14] 0] eq "l"}
                         call tok_inserts 13 @0 24 $stdvw78_fields}

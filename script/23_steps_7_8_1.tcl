@@ -1,9 +1,7 @@
-# Upgrade steps 7.8.1 and 7.9.0: automatic-aperture parameters move into
-# their menu group, five miscellaneous parameters into the radius-scale
-# group; files reach 7.10.0.
+# Upgrade steps 7.8.1 and 7.9.0 (files reach 7.10.0): aperture parameters
+# move into their menu group, five others into the radius-scale group.
 
-# The aperture renames of 7.8.1 under one matrix path: side P in rows 1 to
-# 3, side A in rows 4 to 6 (old and new tails end in a blank).
+# Aperture renames of 7.8.1 under one matrix, sides P and A (whole names).
 set aperture781_p {
     "P_AUTO_APERTURE "    "P_AUTO_APERTURE_MENU/P_AUTO_APERTURE "
     "P_APERTURE_SIZE "    "P_AUTO_APERTURE_MENU/P_APERTURE_OD_SIZE "
@@ -15,8 +13,7 @@ set aperture781_a {
     "A_APERTURE_ID_SIZE " "A_AUTO_APERTURE_MENU/A_APERTURE_ID_SIZE "
 }
 
-# Matrix paths of the phase tests: those every application has, and those
-# of Tessaline and FTP applications.
+# Phase-test matrix paths: every application's, Tessaline's and FTP's.
 set phase_matrices_common {
     D_REF_TST_MAT/D_PH_TST_MAT D_REF_TST_MAT/D_PH_TST_MAT_2
     D_REF_TST_MAT/D_PH_TST_MAT_3 D_REF_TST_MAT/D_PH_TST_MAT_4
@@ -36,8 +33,7 @@ set rename_tables(7.8.1,TessalineApp) [rename_group _PH_TST_MAT/ [rename_pattern
 set rename_tables(7.8.1,FTPApp) [rename_group D_PH_REF_TST_ [rename_pattern \
     $phase_matrices_ftp [concat $aperture781_p $aperture781_a]]]
 
-# Radius-scale parameters of 7.10 (no trailing blank: a longer name that
-# begins with one of these is moved as well).
+# Radius-scale parameters of 7.10 (no trailing blank: longer names move too).
 set rename_tables(7.9.0) [rename_block _MISC/ {
     APP/P_MISC/P_SLIDE_SEQUENCE APP/P_RAD_SCALE/P_SLIDE_SEQUENCE
     APP/P_MISC/P_TS_F_NUMBER    APP/P_RAD_SCALE/P_TS_F_NUMBER
@@ -51,7 +47,7 @@ set phase_matrix_apps {TessalineApp FTPApp}
 
 # app_rename_texts --
 #   Takes a step version; returns the texts one of which a string must hold
-#   for the step's renames of any application type (app_renames).
+#   for app_renames to change it, whatever the application type.
 proc app_rename_texts {ver} {
     global rename_tables phase_matrix_apps
     concat {*}[lmap key [list common {*}$phase_matrix_apps] {
@@ -60,9 +56,8 @@ proc app_rename_texts {ver} {
 }
 
 # app_renames --
-#   Takes the name of a string record variable and a step version; applies
-#   the step's renames for the matrices of every application, then those
-#   of the file's application type. Returns nothing.
+#   Takes a string record variable's name and a step version; applies the
+#   step's common renames, then those of the file's app_type.
 proc app_renames {list ver} {
     upvar 1 $list l
     global app_type rename_tables phase_matrix_apps
@@ -75,15 +70,13 @@ proc app_renames {list ver} {
 
 set texts781 [app_rename_texts 7.8.1]
 
-# Step 7.8.1: panel buttons are reset and the automatic-aperture
-# parameters move into their menu group.
+# Step 7.8.1: panel buttons reset; aperture parameters move to their menu.
 upgrade_step 7.8.1 7.9.0 {
     #PanelButtonVwCfg  {call reset_panel_button}
     #CharString        {holds $texts781 call app_renames 7.8.1}
 }
 
-# Step 7.9.0: two plot layouts of 7.8.1 get a flag; miscellaneous parameters
-# move into the radius-scale group.
+# Step 7.9.0: two 7.8.1 plot layouts get a flag; radius-scale renames.
 upgrade_step 7.9.0 7.10.0 {
     #FcPlotVwCfg       {len == 61 insert 51 c1}
     #ObPlotVwCfg       {len == 53 insert 46 c1}

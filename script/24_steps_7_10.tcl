@@ -1,8 +1,7 @@
-# Upgrade step 7.10.0: the automatic-aperture and z-clip control paths gain
-# their 7.11 groups; files reach 7.11.0.
+# Upgrade step 7.10.0: aperture and z-clip paths gain their 7.11 groups;
+# files reach 7.11.0.
 
-# Aperture tails, side P then side A (with their closing blank: only whole
-# final names match).
+# Aperture tails, side P then A (closing blank: whole names only).
 set aperture710_tails {
     "P_AUTO_APERTURE_MENU/P_APERTURE_OD_SIZE "
         "P_AUTO_APERTURE_MENU/P_APERTURE_CIRCLE/P_APERTURE_OD_SIZE "
@@ -31,10 +30,8 @@ set clip710_p {P_HI_ZCLIP P_CLIP/P_HI_ZCLIP P_LO_ZCLIP P_CLIP/P_LO_ZCLIP}
 set clip710_a {A_HI_ZCLIP A_CLIP/A_HI_ZCLIP A_LO_ZCLIP A_CLIP/A_LO_ZCLIP}
 
 # rename_table710 --
-#   Takes the matrix paths for the aperture rows and those for the clip
-#   rows; returns the rename table of one block of the 7.10.0 step: the
-#   aperture rows under each matrix, then the P clip rows under each, then
-#   the A clip rows under each.
+#   Takes the aperture rows' and the clip rows' matrices; returns one block
+#   of 7.10.0 renames: aperture, P clip, A clip rows, each under every matrix.
 proc rename_table710 {aperture_matrices clip_matrices} {
     global aperture710_tails clip710_p clip710_a
     concat [rename_pattern $aperture_matrices $aperture710_tails] \
@@ -44,8 +41,7 @@ proc rename_table710 {aperture_matrices clip_matrices} {
 
 set rename_tables(7.10.0,common) [rename_group D_REF_TST_MAT/D_PH_TST_MAT \
     [rename_table710 $phase_matrices_common $phase_matrices_common]]
-# Tessaline applications list their two matrices in one order for the
-# aperture rows and in the other for the clip rows.
+# Tessaline takes its two matrices in reverse order for the aperture rows.
 set rename_tables(7.10.0,TessalineApp) [rename_group _PH_TST_MAT/ \
     [rename_table710 [lreverse $phase_matrices_tessaline] $phase_matrices_tessaline]]
 set rename_tables(7.10.0,FTPApp) [rename_group D_PH_REF_TST_ \

@@ -1,25 +1,20 @@
-# Upgrade steps 7.11.0, 7.12.0 and 7.14.0 (there is no 7.13 release:
-# a 7.12 file is written as 7.14.0 directly).
+# Upgrade steps 7.11.0, 7.12.0 and 7.14.0 (no 7.13: 7.12 files go to 7.14.0).
 
-# Selection strings of the auto-save and logging switches, which 7.12
-# turns from on/off into three-way selections.
+# Selections the on/off auto-save and logging switches become in 7.12.
 set sel_strings_7_11 {Off On {On Load}}
 
-# Tokens a 60-token 3D model plot view gains in 7.12: inserted before
-# token 50 (the former tokens 50 to 59 follow them), then appended.
+# 7.12 tokens of a 60-token 3D model plot view: inserted before 50, appended.
 set d3s_insert_7_11 [list d270 d315 d0 d45 d90 d135 d180 \
                          {*}[lrepeat 7 d90] {*}[lrepeat 7 d100] {*}[lrepeat 4 d0]]
 set d3s_append_7_11 [list i0 i1 {*}[lrepeat 21 d1] i1 {*}[lrepeat 7 i0]]
 
 # convert_auto_save_control --
-#   Takes the line n of the string naming the auto-save control. Turns the
-#   first "#BoolPC" before line n whose token 5 contains n (as text) into a
-#   selection control. Returns nothing.
+#   Takes the line n of the auto-save control's name string; the first
+#   "#BoolPC" above it whose token 5 holds the text n becomes a selection.
 proc convert_auto_save_control {n} {
     global app sel_strings_7_11
     for {set i 1} {$i < $n} {incr i} {
-        # (A copy is searched: searching the record itself would keep a
-        # wide-character copy of its text beside it.)
+        # (A copy is searched, so the record keeps no wide-character twin.)
         if {[info exists app(l,$i)] &&
                 [string first #BoolPC [string range $app(l,$i) 0 end]] >= 0 &&
                 [rec_type $app(l,$i)] eq "#BoolPC" &&
@@ -32,11 +27,9 @@ proc convert_auto_save_control {n} {
 }
 
 # convert_bool_view --
-#   Takes the name of a "#BoolVwCfg" record variable. A view of the
-#   auto-save control (its token-4 record names it) or of a "Logging:"
-#   control (its token-11 record holds that label) becomes a "#SelVwCfg"
-#   without its token 15; a logging view's control (token 3) is converted
-#   along with it. Returns nothing.
+#   Takes a "#BoolVwCfg" variable's name. A view whose token 4 names the
+#   auto-save control, or whose token 11 a "Logging:" label, becomes a
+#   "#SelVwCfg" without token 15; a logging view's control a "#SelPC".
 proc convert_bool_view {varName} {
     upvar 1 $varName view
     global app sel_strings_7_11
@@ -45,14 +38,13 @@ proc convert_bool_view {varName} {
     }
     set auto_save [expr {[string first P_AUTO_SAVE_PROC_DATA [ref_text [rec_tok $view 4]]] >= 0}]
     set logging [expr {[string first Logging: [ref_text [rec_tok $view 11]]] >= 0}]
-    # A view that is both is still one view: it is shortened once.
+    # A view that is both is shortened once.
     if {$auto_save || $logging} {
         tok_replace view 1 1 #SelVwCfg
         tok_remove view 15
     }
     if {$logging} {
-        # Only a control still boolean is converted; one that another
-        # view has converted already keeps its selection records.
+        # A control another view has converted already is left alone.
         set ctl [ref_line [rec_tok $view 3]]
         if {[rec_type $app(l,$ctl)] eq "#BoolPC"} {
             edit_record $ctl boolpc_to_selpc $sel_strings_7_11
@@ -62,13 +54,11 @@ proc convert_bool_view {varName} {
 }
 
 # split_report_view --
-#   Takes the name of the variable holding the 66-token report view at
-#   line n of the table, and n. Opens two lines after it (unless they were
-#   opened ahead of the pass, see open_reports_ahead) for two new
-#   "#IdArray" records made of its tokens 47 to 61 and 63, renumbers every
-#   reference behind it, grows the "#IdArray" named by its token 41 by its
-#   tokens 64 and 65, and leaves the view with 50 tokens, its last three
-#   naming the two new arrays and nothing. Returns nothing.
+#   Takes the variable of the 66-token report view at line n, and n. Its
+#   tokens 47 to 53, and 54 to 61 with 63, become two "#IdArray"s on lines
+#   opened after it (see open_reports_ahead); 64 and 65 go to the array of
+#   its token 41; it keeps 50 tokens, the last three naming the new arrays
+#   and nothing. Raises BADREF or BADCOUNT for a damaged array.
 proc split_report_view {varName n} {
     upvar 1 $varName rep
     global app
@@ -101,28 +91,21 @@ proc split_report_view {varName n} {
     return
 }
 
-# Report views split ahead of the pass.
-#
-# When a file holds several report views, the pass over records visited by
-# type has the lines of all of them opened before it starts (see
-# open_lines_ahead in the structure layer), where that gives the file a
-# pass splitting one view at a time gives. Files where it would not are
-# split one view at a time.
+# Several report views in a file: the indexed pass has all their lines
+# opened before it starts (open_lines_ahead) when that gives what splitting
+# them one at a time gives; else they are split one at a time.
 
 # Record types whose records the 7.11.0 pass may change.
 set split_ahead_types {#BoolVwCfg #BoolPC #D3SModelPlotVwCfg #AppVwCfg #QDasReportVwCfg}
 
 # open_reports_ahead --
-#   Takes the pass's count and 1 when the pass visits records by type
-#   through the record index (0 for the plain loop). Has the lines of every
-#   66-token report view the pass reaches below its count opened ahead of
-#   the pass, when every reference the pass follows names a record (see
-#   split_reads). Returns nothing.
+#   The step's prepare command (count, indexed): opens ahead the lines of
+#   the 66-token report views the pass reaches, when every reference it
+#   follows names a record (split_reads).
 proc open_reports_ahead {count indexed} {
     global app
-    # Only the views the pass reaches are split: the k-th view (from 0)
-    # stands at its line plus 2 k by then, and the pass stops at its
-    # count. Lines opened for a view it never reaches would stay empty.
+    # By then the k-th view (from 0) stands 2 k lines lower; lines opened
+    # for a view past the pass's count would stay empty.
     set views {}
     foreach n [expr {$indexed ? [records_of_type #QDasReportVwCfg] : {}}] {
         if {$n + 2 * [llength $views] >= $count} {
@@ -143,13 +126,11 @@ proc open_reports_ahead {count indexed} {
 }
 
 # split_reads --
-#   Takes the lines of the report views to split; returns two lists: the
-#   lines of the records the pass may change (those of split_ahead_types),
-#   and those of the records it reads names from (those a "#BoolVwCfg"
-#   names by its tokens 4 and 11, and each view's array). Raises an error
-#   when a reference the pass follows (those and a "#BoolVwCfg"'s token 3)
-#   names no record, or a view's array is no "#IdArray" with a numeric
-#   size.
+#   Takes the report views' lines; returns the lines of the records the pass
+#   may change (split_ahead_types) and of those it reads names from (named
+#   by a "#BoolVwCfg"'s tokens 4 and 11, each view's array). Raises an error
+#   when one of those or a token 3 names no record, or a view's array is no
+#   "#IdArray" with a numeric size.
 proc split_reads {views} {
     global app split_ahead_types
     set changed {}
@@ -176,8 +157,8 @@ proc split_reads {views} {
     list $changed $read
 }
 
-# Step 7.11.0: the auto-save and logging switches become selections, report
-# views are split, the 3D model plot view and the header are extended.
+# Step 7.11.0: auto-save and logging switches become selections, report
+# views are split, the 3D model plot view and the header grow.
 upgrade_step 7.11.0 7.12.0 {
     #CharString        {nonlocal holds P_AUTO_SAVE_PROC_DATA
                         when {[rec_tok $l 2] eq "i21" &&

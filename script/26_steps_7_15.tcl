@@ -1,20 +1,15 @@
-# Upgrade steps 7.15.0 to 8.0.0: the 7.15 maintenance releases and the
-# move to 8.0.1.
+# Upgrade steps 7.15.0 to 8.0.0: the 7.15 maintenance releases, then 8.0.1.
 
-# Tokens the 2D and color-contour plot views gain in 7.15.1: appended to
-# a "#D2PlotVwCfg", put before the last two tokens of a "#CCPlotVwCfg".
+# Tokens the 2D and color-contour plot views gain in 7.15.1 (grow_plot_view).
 set plot_tokens_7_15 {i0 d0 i0 i0 i1}
 
 # Tokens a 70-token numeric display gains in 7.15.3.
 set numdc_tokens_7_15 [list @0 @0 @0 {$0} i0 i0 {$0} i0 i0 {$0} {$0} {$0} {$0} i0]
 
 # grow_plot_view --
-#   Takes the name of a plot view record variable, the length a
-#   "#D2PlotVwCfg" must have (a "#CCPlotVwCfg" must have two tokens more)
-#   and the new tokens. A 2D plot view of that length gets them appended; a
-#   color-contour view gets them before its last two tokens, which stay
-#   last. Views of other lengths or types are left as they are. Returns
-#   nothing.
+#   Takes a plot view variable's name, a length and new tokens. A
+#   "#D2PlotVwCfg" of that length gets them appended, a "#CCPlotVwCfg" two
+#   tokens longer gets them before its last two; others are left alone.
 proc grow_plot_view {varName d2len tokens} {
     upvar 1 $varName view
     set len [rec_len $view]
@@ -39,9 +34,8 @@ upgrade_step 7.15.0 7.15.1 {
 
 upgrade_step 7.15.1 7.15.2 {}
 
-# Step 7.15.2: a 70-token numeric display gets fourteen fields, its "$0"
-# tokens bare. Removing every brace of a damaged record can move its type
-# to another token, so the rule is not local.
+# Step 7.15.2: 70-token numeric displays get fourteen fields, "$0" bare.
+# Nonlocal: stripping a damaged record's braces can move its type.
 upgrade_step 7.15.2 7.15.3 {
     #NumDC             {nonlocal len == 70 append $numdc_tokens_7_15 ; call strip_braces}
 }

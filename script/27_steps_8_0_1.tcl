@@ -1,6 +1,5 @@
-# Upgrade steps 8.0.1 and 8.0.2: files are brought up to 8.1.0. The
-# dynamic test control goes away, with its view and every reference
-# renumbered; the glint frame switch becomes a three-way selection.
+# Upgrade steps 8.0.1 and 8.0.2 (files reach 8.1.0): the dynamic test
+# control and its view go; the glint frame switch becomes a selection.
 
 # Mask-adjust file controls moved under a Sherlock group in 8.1.
 set rename_tables(8.0.2) [rename_block _MASK_ADJUST/ {
@@ -22,8 +21,8 @@ set glint_view_paths_8_0_2 {
 }
 
 # fc_circle_view --
-#   Takes the name of an "#FcPlotVwCfg" record variable; makes it an
-#   "#FcCircleVwCfg" with one more token. Returns nothing.
+#   Takes an "#FcPlotVwCfg" variable's name; makes it an "#FcCircleVwCfg"
+#   with one more token.
 proc fc_circle_view {list} {
     upvar 1 $list l
     tok_replace l 1 1 #FcCircleVwCfg
@@ -32,11 +31,9 @@ proc fc_circle_view {list} {
 }
 
 # convert_child_plots --
-#   Takes the line n of the string naming the intensity PSD window. Every
-#   "#FcPlotVwCfg" listed in the array of the window's collection (line
-#   n + 1) becomes an "#FcCircleVwCfg" with one more token. Raises an
-#   error when the collection, its array or a listed child is missing.
-#   Returns nothing.
+#   Takes the line n of the intensity PSD window's name string; applies
+#   fc_circle_view to each "#FcPlotVwCfg" in the array of its collection
+#   (line n + 1). Raises BADREF or BADCOUNT when those are damaged.
 proc convert_child_plots {n} {
     global app
     set cltn [expr {$n + 1}]
@@ -65,8 +62,8 @@ proc convert_child_plots {n} {
     return
 }
 
-# Step 8.0.1: the intensity window's child plots become circle views;
-# plot views and text controls get new fields.
+# Step 8.0.1: the intensity window's child plots become circle views; plot
+# views and text controls get fields.
 upgrade_step 8.0.1 8.0.2 {
     #CharString        {nonlocal holds APP/D_INTENS_PSD_MAT
                         when {[rec_tok $l 3] eq "APP/D_INTENS_PSD_MAT "}
@@ -77,10 +74,8 @@ upgrade_step 8.0.1 8.0.2 {
 }
 
 # keep_type_record --
-#   Takes a first and a last line about to be removed; raises an error
-#   when the record the header names as the application's type is among
-#   them: a damaged file whose converted text would no longer say what
-#   application it is. Returns nothing.
+#   Takes the first and last lines to remove; raises BADREF when the record
+#   naming the application type is among them (the file would lose it).
 proc keep_type_record {first last} {
     set t [app_type_line]
     if {$t ne "-1" && $t >= $first && $t <= $last} {
@@ -91,21 +86,17 @@ proc keep_type_record {first last} {
 }
 
 # remove_control --
-#   Takes the line n of the dynamic test control's name string. Removes
-#   the string and the two records after it, and the "#ActVwCfg" view that
-#   refers to the string (the last one in the file, if several do); every
-#   reference is renumbered and the collection that listed the view counts
-#   one entry less. Raises an error when the record the header names as
-#   the application's type would go (see keep_type_record). Returns
-#   nothing.
+#   Takes the line n of the dynamic test control's name string; removes it,
+#   the two records after it and the (last) "#ActVwCfg" referring to it,
+#   renumbering every reference; the view's collection counts one less.
+#   Raises an error when the type record would go (keep_type_record).
 proc remove_control {n} {
     global app
     keep_type_record $n [expr {$n + 2}]
     remove_lines $n [expr {$n + 2}]
     set v -1
     foreach i [records_of_type #ActVwCfg] {
-        # (A copy is searched: searching the record itself would keep a
-        # wide-character copy of its text beside it.)
+        # (A copy is searched, so the record keeps no wide-character twin.)
         if {[info exists app(l,$i)] &&
                 [string first #ActVwCfg [string range $app(l,$i) 0 end]] >= 0 &&
                 [rec_type $app(l,$i)] eq "#ActVwCfg" &&
@@ -117,9 +108,8 @@ proc remove_control {n} {
         renumber_refs $n -3
         return
     }
-    # Renumbered and closed in one pass over the table. Whether the view
-    # may go depends on line 1 as renumbered, so that line is renumbered
-    # first.
+    # One pass renumbers and closes; line 1 first, as whether the view may
+    # go depends on it renumbered.
     renumber_line 1 $n -3
     keep_type_record $v $v
     remove_lines $v $v
@@ -129,9 +119,8 @@ proc remove_control {n} {
 
 set texts802 [list APP/B_DYNAMIC/B_TEST {*}[rename_texts $rename_tables(8.0.2)]]
 
-# Step 8.0.2: the dynamic test control goes, the mask-adjust paths move, the
-# glint frame switch and its views become selections, and plot views get
-# two fields.
+# Step 8.0.2: the dynamic test control goes, mask-adjust paths move, the
+# glint switch and its views become selections, plot views get two fields.
 upgrade_step 8.0.2 8.1.0 {
     #CharString        {nonlocal holds $texts802 code {
                             if {[rec_tok $l 3] eq "APP/B_DYNAMIC/B_TEST "} {

@@ -124,7 +124,7 @@ proc step_action_code {action ver writes} {
 #   nonlocal, holds ("" for none), code (under the len and when tests),
 #   renames (1 when all actions are). Errors on a bad len test or no actions.
 proc step_parse_body {body ver writes} {
-    set rule [dict create also 0 nonlocal 0 holds "" cond "" code "" renames 1]
+    set rule [dict create also 0 nonlocal 0 holds "" code "" renames 1]
     set conds {}
     set i 0
     set n [llength $body]

@@ -2,7 +2,8 @@
 # and written back, and the header's type and version. app(l,N) is line
 # N's record (absent once removed), app(q,N) marks a string record,
 # app(cnt) counts the lines. Files are read and written as raw bytes, one
-# character a byte, untranslated: every byte comes back unchanged.
+# character a byte: bytes 0x80 to 0xFF and text not UTF-8 come back as they
+# were. Each record is written ended by a line feed, whatever the file had.
 
 # Header layouts, keyed by the token count of record 1: the position of
 # the major version token (minor and third follow it), of the type
@@ -32,7 +33,7 @@ set os_reason_texts {
 
 # os_reason --
 #   Takes an error message and its error code; returns the reason to show:
-#   the system's text for a POSIX error ("permission denied"), else msg.
+#   a POSIX error's os_reason_texts entry or system text, else msg.
 proc os_reason {msg code} {
     global os_reason_texts
     if {[lindex $code 0] ne "POSIX" || [llength $code] < 3} {
@@ -173,13 +174,14 @@ proc AppVersion {} {
 }
 
 # FixVersion --
-#   Takes the caller's header record variable, the expected major and
-#   minor version and the new major, minor and third; rewrites the version
-#   tokens (and "i3" in the later layouts) in place. Another version queues
-#   "Incorrect app version: major.minor" and raises it with the code
-#   {NORVANE REPORTED}, which ends the file's conversion. An unknown layout
-#   changes nothing and queues "INCORRECT VERSION", raised likewise only at
-#   the file's header (cur_index 1), which would else name no version.
+#   Takes the name of the caller's header record variable, the major and
+#   minor version the step expects, and the new major, minor and third;
+#   rewrites the version tokens in place (and the next to "i3" where the
+#   layout has it). A header of another major.minor queues "Incorrect app
+#   version: major.minor" and raises it with the code {NORVANE REPORTED},
+#   which ends the file's conversion. An unknown layout changes nothing and
+#   queues "INCORRECT VERSION", raised the same way only at the file's
+#   header (cur_index 1), so that no file is written naming no version.
 proc FixVersion {list oldMajVer oldMinVer newMajVer newMinVer newBugVer} {
     upvar 1 $list l
     global cur_index
@@ -287,10 +289,11 @@ proc file_lines {data} {
 
 # read_app --
 #   Takes a file name as given on the command line and loads the file into
-#   app; app(types) lists each line's type for the record index ("": type
-#   the record again). Returns READ_APP_DONE, READ_APP_NOT_AN_APP or
-#   READ_APP_CANT_ACCCESS; a refusal is shown at once. A string may run on
-#   over lines (joined by their line ends); what follows it is dropped.
+#   app; app(types) lists each record's type for the record index ("" where
+#   the index must read it from the record). Returns READ_APP_DONE,
+#   READ_APP_NOT_AN_APP or READ_APP_CANT_ACCCESS; a refusal is shown at
+#   once, not queued. A string's text may run on over the next lines
+#   (joined by their line ends); the rest of the line it ends in is dropped.
 proc read_app {name} {
     global app rec_names ws_chars
     if {![file exists [safe_path $name]]} {
@@ -322,15 +325,15 @@ proc read_app {name} {
         # The line leaves the list, so what is read is held once, as a record.
         set line [lindex $lines $k]
         lset lines $k ""
-        # Search a copy: a search makes what it searches wide, and parts cut
-        # from the line itself stay plain copies (see docs/benchmark.md).
+        # Search a copy: a search gives what it searches a wide-character
+        # twin; parts cut from the line itself stay plain (docs/benchmark.md).
         set u [string range $line 0 end]
         set q [string first \" $u]
         # The type lead_type reads from the first two words (they end before
-        # any double quote) is the kept record's type, noted for the record
-        # index ("": rec_type reads it below). It depends only on the line up
-        # to its second blank (sought within 64 bytes, else the whole line):
-        # each such head is scanned once.
+        # any double quote) stays the record's type as kept, so it is noted
+        # for the index ("": rec_type reads it below). It depends only on the
+        # line up to its second blank (sought within 64 bytes, else the whole
+        # line), so each such head is scanned once.
         set p [string first " " $u]
         set e [string first " " [string range $u [expr {$p + 1}] [expr {$p + 64}]]]
         if {$e < 0} {
@@ -412,8 +415,8 @@ proc read_app {name} {
     return READ_APP_DONE
 }
 
-# Lines rendered and written at a time, so the text is never held whole.
-# (500 stay in the cache: 5 % quicker than 2,000, see docs/benchmark.md.)
+# Lines rendered and written at a time, so the text is never held whole:
+# 500 and their check lists stay in the cache (docs/benchmark.md).
 set write_chunk_lines 500
 
 # render_lines --
@@ -421,8 +424,8 @@ set write_chunk_lines 500
 #   text as written: each present record on a line ended by a space (a
 #   string's own closing one) and a line feed, string counts rebuilt.
 #   Raises an error with the code {NORVANE RECORD} for the first record
-#   that cannot be written back as it is: a string record not a list, or
-#   one unwritable refuses.
+#   that cannot be written back as it is: a string record that is not a
+#   list, or one unwritable refuses.
 proc render_lines {from to} {
     global app
     set out ""
@@ -473,9 +476,9 @@ proc render_lines {from to} {
 #   Takes the line numbers and texts of plain records, and the line numbers
 #   and heads (list form) of string records whose strings keep their
 #   closing space, in line order; raises unwritable's error for the first
-#   that cannot be written. What that refuses (a quote or line break in a
-#   plain record; "*", a quote, a line break or "#PanelButtonVwCfg" in a
-#   head) is sought once in the texts joined, and record by record if found.
+#   that cannot be written. Only records holding what unwritable may refuse
+#   (a quote or line break in a plain record; "*", a quote, a line break or
+#   "#PanelButtonVwCfg" in a head) go to it, sought in all texts joined first.
 proc check_chunk {plain_at plains head_at heads} {
     global app
     set found {}
@@ -545,7 +548,7 @@ proc render_app {} {
 }
 
 # write_lines --
-#   Writes the table's text to a channel, write_chunk_lines at a time.
+#   Writes the table's text to a channel, write_chunk_lines lines at a time.
 proc write_lines {ch} {
     global app write_chunk_lines
     set cnt $app(cnt)
@@ -574,7 +577,7 @@ proc link_target {path} {
 
 # keep_file_attributes --
 #   Takes a new file and the file it will replace; gives the new one the
-#   old one's permission bits, and owner and group where allowed.
+#   old one's permission bits, and owner and group where allowed (Unix only).
 proc keep_file_attributes {new old} {
     global tcl_platform
     if {$tcl_platform(platform) ne "unix"} {
@@ -610,10 +613,10 @@ set side_suffixes {tmp .norvane-tmp copy .norvane-copy lock .norvane-lock}
 set name_max 255
 
 # temp_path --
-#   Returns the path of a file's hidden file of a kind (side_suffixes, tmp
-#   by default): ".", its name cut alike for every kind to fit name_max,
-#   and the suffix, in its folder. It never matches "*.app", and what a
-#   killed run left is found by the next conversion of the same file.
+#   Takes a file's path and a kind of side_suffixes (tmp by default);
+#   returns that hidden file's path beside it: ".", the name (cut alike for
+#   every kind to fit name_max) and the suffix. It never matches "*.app";
+#   what a killed run left is found by the next conversion of the file.
 proc temp_path {target {kind tmp}} {
     global side_suffixes name_max
     set longest [tcl::mathfunc::max {*}[lmap {k suffix} $side_suffixes {string length $suffix}]]
@@ -628,10 +631,10 @@ proc temp_path {target {kind tmp}} {
 # lock_file --
 #   Takes a file name as given; takes this run's lock on it (norvane_lock
 #   on its lock file, see temp_path) and removes the temporary file and
-#   copy a killed run left (a live run would hold the lock). Returns the
-#   lock's token, or "" when the folder allows no lock file (nor the write;
-#   nothing is removed then). Raises an error with the code {NORVANE BUSY}
-#   when another run holds the lock.
+#   copy a killed run left (a run still writing them would hold the lock).
+#   Returns the lock's token, or "" when no lock file can be made: the
+#   folder cannot be written, so neither can the file; nothing is removed.
+#   Raises an error with the code {NORVANE BUSY} when another run holds it.
 proc lock_file {name} {
     set target [link_target [safe_path $name]]
     if {[catch {norvane_lock [temp_path $target lock]} token]} {
@@ -661,9 +664,9 @@ proc unlock_file {token} {
 }
 
 # copy_original --
-#   Copies a file, with its permission bits and modification time, to its
-#   new hidden copy (temp_path), flushed; returns the copy's path. On an
-#   error no copy is left.
+#   Copies a file to its hidden copy (temp_path), made afresh, with the
+#   file's permission bits and modification time, flushed to the disk;
+#   returns the copy's path. An error is raised as it came, no copy left.
 proc copy_original {target} {
     set copy [temp_path $target copy]
     set in ""
@@ -733,11 +736,11 @@ proc keep_original {target} {
 #   bytes go to a fresh owner-only temporary file (temp_path) that gets the
 #   file's permission bits, is flushed and, after keep_original if asked,
 #   replaces the file (a link's target) in one step; the folder is flushed
-#   last. So the file is replaced whole or not at all, durably. A read-only
-#   file is refused. Returns the backup's name as shown (name given or
-#   link target, and suffix) or "". A failed write raises a clear message
-#   with the code {NORVANE WRITE}, the writer's {NORVANE RECORD} errors
-#   pass as raised; the file stays as it was and no backup is left.
+#   last. So the file is replaced whole or not at all, durably. Returns the
+#   backup's name as shown (name given or link target, and suffix) or "".
+#   A read-only file is refused, and a failed write raised, with a clear
+#   message and the code {NORVANE WRITE}; the writer's {NORVANE RECORD}
+#   errors pass as raised. The file is then left as it was, with no backup.
 proc replace_file {name writer {keep 0}} {
     set path [safe_path $name]
     set target [link_target $path]

@@ -2,7 +2,7 @@
 # list of tokens; edits made as a list go through the helpers here, which
 # rebuild the text in the file format's one canonical list form. The tok_*
 # procedures edit the record in the variable varName in place and return
-# 1 when it changed, 0 when it is not a list (or lacks the token).
+# 1 when the edit is made, 0 when it is not a list (or lacks the token).
 
 # The file format's whitespace; bytes 0x80 and above never count.
 set ws_chars " \t\n\r\v\f"
@@ -206,7 +206,7 @@ proc tok_append {varName args} {
 
 # tok_replace --
 #   Takes varName, first, last and tokens; replaces tokens first to last
-#   (last cut to the end) with them. No token at first: no change.
+#   (last cut to the end) with them; without a token at first, changes none.
 proc tok_replace {varName first last args} {
     upvar 1 $varName rec
     if {[catch {llength $rec} n] || $first >= $n} {

@@ -4,13 +4,13 @@
 # the one blank the file keeps after it:
 #     0 #CharString i26 {APP/P_STITCH/P_STITCH_COLS }
 # Searches are plain and case-sensitive. An edit (patch_path, modify_path,
-# boolpc_to_selpc, tok_inserts) returns 1 when it changed the record, else
-# 0; a record too short for it, or not a list, is left as it is.
+# boolpc_to_selpc, tok_inserts) returns 1 when it made its edit, else 0,
+# leaving a record too short for it, or not a list, as it is.
 
 # patch_path --
 #   Takes a string record variable name, an old and a new path. When the
-#   record holds the old path, sets the length token (token 2) to the new
-#   path's length and the last token to the new path and one blank.
+#   record holds the old path, sets token 2 to "i" and the new path's length
+#   and the whole string (last token) to the new path and one blank.
 proc patch_path {list oldpath newpath} {
     upvar 1 $list rec
     if {[string first $oldpath $rec] < 0 || [rec_len $rec] < 4} {
@@ -23,8 +23,9 @@ proc patch_path {list oldpath newpath} {
 
 # modify_path --
 #   Takes a string record variable name, an old and a new text; replaces
-#   the first old text in tokens 3 on, keeping the rest character for
-#   character, and adjusts token 2, which must be a tag and decimal number.
+#   the first old text in the text of tokens 3 on, the rest kept character
+#   for character, and sets token 2, a one-character tag and a decimal
+#   count (else no change), to "i" and the count plus the change in length.
 proc modify_path {list oldpath newpath} {
     upvar 1 $list rec
     if {[string first $oldpath $rec] < 0 || [rec_len $rec] < 4} {
@@ -47,7 +48,7 @@ proc modify_path {list oldpath newpath} {
 
 # chk_for_ctrl --
 #   Takes a variable name and a text; returns 1 when the variable exists
-#   and holds the text (which must not be empty), else 0.
+#   and holds the text, else 0 (always 0 for an empty text).
 proc chk_for_ctrl {list cntrl} {
     upvar 1 $list rec
     if {![info exists rec] || $cntrl eq ""} {
@@ -64,9 +65,9 @@ proc sel_value {tok} {
 
 # boolpc_to_selpc --
 #   Takes a "#BoolPC" record variable name and selection strings; makes it
-#   an 18-token "#SelPC" (it needs token 13) and appends, raising app(cnt),
-#   the records it refers to: index collection, collection, their two
-#   arrays, and a "#CharString" per string.
+#   an 18-token "#SelPC" (when it has a token 13) and appends at app(cnt),
+#   raising it, the records it refers to: index collection, collection,
+#   their two arrays, and a "#CharString" per string.
 proc boolpc_to_selpc {list sel_string_list} {
     upvar 1 $list rec
     global app
@@ -108,7 +109,7 @@ proc boolpc_to_selpc {list sel_string_list} {
         set app(l,$app(cnt)) $text
         incr app(cnt)
     }
-    # Keep a record already standing at the new count in the written range.
+    # A stray record already at the new count is kept in the written range.
     if {[info exists app(l,$app(cnt))]} {
         incr app(cnt)
     }
@@ -117,7 +118,7 @@ proc boolpc_to_selpc {list sel_string_list} {
 
 # Rename tables: lists of blocks, each a common text, flat old/new pairs and
 # optionally a nested table. Every old text of a block, nested ones too,
-# holds the common text, so one search skips a block ("" never skips).
+# holds the common text: one search skips a block for a record without it.
 
 # rename_pairs --
 #   Takes a rename table; returns its old/new pairs, flat, in applied order.
@@ -152,7 +153,7 @@ proc rename_check {common olds} {
 
 # rename_block --
 #   Takes a common text and a flat list of old/new pairs; returns a
-#   one-block table. Errors on an odd list, and as rename_check does.
+#   one-block table. Raises an error on an odd list, or as rename_check does.
 proc rename_block {common pairs} {
     if {[llength $pairs] % 2} {
         error "rename pairs not in twos under \"$common\""

@@ -2,11 +2,12 @@
 #
 # Records name one another by line number: a reference is a token of "@"
 # and decimal digits, "@0" naming no record. String records (app(q,<n>)
-# set) hold text, never references, whatever the text looks like. Opening
-# or closing lines moves the records behind them, and one pass over the
-# table renumbers the references into the moved part; while the record
-# index is kept (07_step_index), it is told what moved, and a renumbering
-# reads only the records that may refer past its line.
+# set) hold text, never references, whatever the text looks like; the
+# others are plain records (not to be confused with a plain text, see
+# plain_text). Opening or closing lines moves the records behind them, and
+# one pass over the table renumbers the references into the moved part;
+# while the record index is kept (07_step_index), it is told what moved,
+# and a renumbering reads only the records that may refer past its line.
 
 # ref_value --
 #   Returns the line a reference token names, or -1 for any other token.
@@ -20,8 +21,8 @@ proc ref_value {tok} {
 # refs_above_globs --
 #   Takes a line n; returns three glob patterns, one at least of which a
 #   text matches when it holds "@" and a number above n (more digits, as
-#   many and no lower first digit, or a leading zero); others may match
-#   too. A text matching none, without a backslash, refers no higher than n.
+#   many and no lower first digit, or a leading zero), as may texts without
+#   one. A text matching none, without a backslash, refers no higher than n.
 proc refs_above_globs {n} {
     set n [decimal_value $n]
     set d [string length $n]
@@ -119,9 +120,10 @@ proc ref_text {tok} {
 }
 
 # move_lines --
-#   Moves the records of lines first to last d lines on, string flags with
-#   them, in the order that overwrites none before it moved; an absent
-#   record leaves its new line absent.
+#   Moves the records of lines first to last by d lines (d < 0: up), string
+#   flags with them, in the order that overwrites none before it moved; an
+#   absent record leaves its new line absent. Lines left behind keep their
+#   records, for the caller to clear or fill.
 proc move_lines {first last d} {
     global app
     if {$first > $last} {
@@ -272,7 +274,8 @@ proc plain_text {text} {
 # join_values --
 #   Takes a record's former text, its token values and optionally whether
 #   the text is plain ("" for not known); returns the values trimmed, empty
-#   ones dropped, joined by single blanks, nothing quoted.
+#   ones dropped, joined by single blanks, nothing quoted. (A plain text's
+#   values are such words already: they are joined as they stand.)
 proc join_values {text values {plain ""}} {
     if {$plain eq ""} {
         set plain [plain_text $text]
@@ -285,9 +288,9 @@ proc join_values {text values {plain ""}} {
 
 # store_renumbered --
 #   Stores new token values on line n as join_values joins them (plain as
-#   it takes it). The record index notes the line again if it was not
-#   plain, its type token changed (again) or its visits may change with its
-#   text; else it keeps top as the line's highest reference.
+#   it takes it). While the index is kept, it notes the line again if its
+#   text was not plain, its type token changed (again) or its type has
+#   filter texts (step_filtered); else top becomes its rec_maxref.
 proc store_renumbered {n values top again {plain ""}} {
     global app rec_types rec_maxref rec_index_ok step_filtered
     if {$plain eq ""} {
@@ -327,11 +330,11 @@ proc renumber_text {text after delta} {
 #   refer above n, in line order, calls the command with the line, a copy
 #   of its text (searched and parsed in place of the record, which so keeps
 #   no wide-character copy or parsed tokens), the positions of tokens that
-#   may be references and whether it is plain (plain_text: 1 or 0). The
-#   command returns the highest line the record then names, and may change
-#   that record and earlier ones. String records and texts that are no list
-#   are skipped, and, while the record index is kept, those it knows to
-#   refer no higher than n; what is learnt is noted there.
+#   may be references and whether its text is plain (1 or 0). The command
+#   returns the highest line the record then names, and may change that
+#   record and earlier ones. String records and texts that are no list are
+#   skipped, and, while the record index is kept, those it knows to refer
+#   no higher than n; what is learnt is noted there.
 proc ref_records {above cmd} {
     global app
     set cnt $app(cnt)
@@ -384,7 +387,7 @@ proc ref_records {above cmd} {
 }
 
 # first_referrer --
-#   Returns the first line below x whose plain record refers to x, or -1.
+#   Returns the first line before x whose plain record refers to x, or -1.
 proc first_referrer {x} {
     global app rec_maxref
     set known [index_is_current]
@@ -410,10 +413,11 @@ proc first_referrer {x} {
 
 # close_refs --
 #   Takes the line v of a record just removed. Every plain record drops
-#   its references to v (the tokens behind move down, one "@0" is appended
-#   so an array keeps its slots) and lowers those above v by 1, stored as
-#   by renumber_refs; when a record x lost one, the first record before x
-#   referring to x, if an "#OrdCltn", counts one entry less.
+#   its references to v (the tokens behind move down, and one "@0" is
+#   appended however many went: an array that lost one keeps its slots) and
+#   lowers those above v by 1, stored as by renumber_refs; when a record x
+#   lost any, the first record before x referring to x, if an "#OrdCltn",
+#   counts one entry less.
 proc close_refs {v} {
     ref_records [expr {$v - 1}] [list close_found $v]
     return
@@ -427,10 +431,10 @@ proc close_found {v x rec hits plain} {
 
 # close_record --
 #   Closes line x's plain record as close_refs v does, given its token
-#   values and reference positions (ref_positions), and optionally a
-#   renumbering of them not yet stored (as raise_refs returns it) and plain
-#   (see join_values); stores it if either changed it. Returns the highest
-#   line it then names.
+#   values and reference positions (ref_positions), optionally what
+#   raise_refs returned for a renumbering made in those values but not yet
+#   stored, and plain (see join_values); stores the record if either
+#   changed it. Returns the highest line it then names.
 proc close_record {x rec hits v {before {0 0 0}} {plain ""}} {
     global app
     lassign $before renumbered top0 again0
@@ -622,9 +626,9 @@ proc raise_after_each {lines count diffs i rec hits plain} {
 # open_lines_ahead --
 #   Takes ascending lines, a count, and the lines of the records the pass
 #   may change and of those it reads names from. With two lines or more and
-#   those records as required above, opens count empty plain lines after
-#   each, renumbered as open_lines and renumber_refs after each in turn
-#   would, and keeps in app(ahead) where they stand; else keeps none.
+#   those records as required above, does what open_lines and renumber_refs
+#   with the count after each line in turn would, and keeps in app(ahead)
+#   the count and where the lines now stand; else keeps none.
 proc open_lines_ahead {lines count changed read} {
     global app
     set app(ahead) {}

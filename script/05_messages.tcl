@@ -33,7 +33,7 @@ proc has_window {} {
 
 # create_window --
 #   Takes nothing; builds the message window titled window_title, unless it
-#   is built or there is no window. Closing it exits as Close does.
+#   is built already or has_window is 0. Closing it exits as Close does.
 proc create_window {} {
     global window_title message_font message_font_fallback
     if {![has_window] || [winfo exists .f]} {
@@ -59,8 +59,8 @@ proc create_window {} {
 }
 
 # output_str --
-#   Takes a text; shows it at the end of the message window, or on standard
-#   output, and writes it to the log when one is open. Returns nothing.
+#   Takes a text; shows it as a line at the end of the message window
+#   (redrawn at once) or on standard output, and logs it when a log is open.
 proc output_str {str} {
     global logfile
     if {[has_window]} {
@@ -78,7 +78,7 @@ proc output_str {str} {
 }
 
 # append_user_msg --
-#   Takes one message line and queues it to be shown after the file.
+#   Takes one message line and queues it, to be shown by output_user_msg.
 proc append_user_msg {msg_line} {
     global output_msg output_msg_cnt
     if {![info exists output_msg_cnt]} {
@@ -105,7 +105,7 @@ proc output_user_msg {} {
 }
 
 # show_usage --
-#   Takes nothing; shows the usage text. Returns nothing.
+#   Takes nothing; queues and shows usage_lines, their $my_ver_xyz filled in.
 proc show_usage {} {
     global usage_lines my_ver_xyz
     foreach line $usage_lines {
@@ -116,8 +116,8 @@ proc show_usage {} {
 }
 
 # open_log --
-#   Takes the greeting; opens Norvane.log in the current folder afresh and
-#   writes it there. A log that cannot be opened is reported, and not used.
+#   Takes the greeting; opens Norvane.log afresh in the current folder as
+#   logfile, writing the greeting; if it cannot, says so and logs nothing.
 proc open_log {greeting} {
     global logfile
     close_log

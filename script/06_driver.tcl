@@ -58,8 +58,8 @@ proc target_version {} {
 }
 
 # step_refused --
-#   Takes a verlist entry; returns 1, message queued, when the file's major
-#   and minor are past the step's and it is not at the step's version, else 0.
+#   Takes a verlist entry; queues a message and returns 1 when the file's
+#   major and minor are past the step's and it is not at its version; else 0.
 proc step_refused {fixapp_ver} {
     set cur_ver [AppVersion]
     set cur_xy [join [lrange [split $cur_ver .] 0 1] .]
@@ -82,9 +82,10 @@ proc announce_step {ver} {
 }
 
 # process_fix --
-#   Takes a verlist entry and applies fixapp<entry> to every record from
-#   line 1 up to the count taken before the pass: the plain loop, which
-#   run_pass is held to. Returns 1 when applied, 0 when refused.
+#   Takes a verlist entry; unless step_refused, calls its step_pass_start
+#   command and applies fixapp<entry> to every record from line 1 up to the
+#   count taken before, setting cur_index. run_pass must do as this plain
+#   loop does. Returns 1 when applied, 0 when refused.
 proc process_fix {fixapp_ver} {
     global app cur_index step_pass_start
     if {[step_refused $fixapp_ver]} {
@@ -106,7 +107,7 @@ proc process_fix {fixapp_ver} {
 # run_steps --
 #   Takes verlist entries; announces and applies them in order, by run_pass
 #   (consecutive local steps in one pass) or, when norvane_fast_steps is 0,
-#   by process_fix. Returns 1, or 0 when one is refused, the rest unannounced.
+#   by process_fix. Returns 1, or 0 at a refused step, running none after it.
 proc run_steps {vers} {
     global app norvane_fast_steps step_local
     # The types noted when the table was read hold until a step runs.
@@ -246,9 +247,11 @@ proc start_step {ver} {
 
 # process_file --
 #   Takes a file name; reads it, checks type and version, runs the steps
-#   from its version on and writes it back, keeping the original under
-#   backup_option; check_option does all but the writing. Counts and reports
-#   the outcome. An error leaves the file unwritten and reaches the caller.
+#   from its version on and writes it back, keeping the original when
+#   backup_option is set; check_option does all but the writing. Counts and
+#   reports the outcome. Errors reach the caller, the file unwritten: a
+#   step's, write_app's, and {NORVANE CHECK} when the result would not read
+#   back as the target version of the same type.
 proc process_file {name} {
     global app app_type orig_ver_xyz my_ver_xyz verlist obsolete_app_types \
         num_files_cant_read num_files_cant_conv num_files_didnt_need \
@@ -265,7 +268,7 @@ proc process_file {name} {
         incr num_files_cant_read
         return
     }
-    # The type is the pattern: plain equality for ordinary type names.
+    # The file's type is the pattern: plain equality for ordinary names.
     foreach entry $obsolete_app_types {
         if {[string match $app_type $entry]} {
             output_str "This type of application is obsolete and cannot be converted"
@@ -316,7 +319,7 @@ proc process_file {name} {
     }
     set kept ""
     if {$check_option} {
-        # Every record rendered as it would be written, and dropped.
+        # Rendered as written, so the record checks run; the text is dropped.
         render_app
     } else {
         set kept [write_app $name $backup_option]
@@ -351,8 +354,8 @@ proc convert_locked {name} {
 }
 
 # check_and_process --
-#   Takes a file name; checks access, reading and writing, then converts it.
-#   A conversion error is reported and counted, the file left as it was.
+#   Takes a file name; checks access, reading and writing, converts it and
+#   shows its queued messages. A conversion error is reported and counted.
 proc check_and_process {file} {
     global num_files_cant_access num_files_cant_read num_files_read_only \
         num_files_cant_conv
@@ -395,8 +398,8 @@ proc check_and_process {file} {
 # main --
 #   Takes argc and argv; greets, reads options and names, converts every
 #   file and shows the summary. Sets norvane_exit_status, the windowless
-#   exit status: 1 when a file failed, 2 when none was given, 3 when a
-#   check found files to convert and none failed, else 0.
+#   exit status: 1 when a file failed, 2 when no name was given or matched,
+#   3 when a check found files to convert and none failed, else 0.
 proc main {argc argv} {
     global my_ver_xyz num_files num_files_converted run_counters failure_counters \
         norvane_exit_status check_option converted_texts
@@ -419,7 +422,7 @@ proc main {argc argv} {
         check_and_process $file
     }
     append_user_msg "\n[string repeat = 39]"
-    # The converted line, last, takes the run kind's texts, even for none.
+    # The converted line comes last, in the run kind's words, even for none.
     foreach row $run_counters {
         lassign $row counter one more
         set n [set ::$counter]

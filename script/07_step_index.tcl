@@ -1,24 +1,25 @@
 # Record index by type, so that a step visits only the records of the types
 # it has rules for (its declaration, upgrade_step, names them as patterns):
 # a record of any other type passes the step unchanged. A pass (visit_pass)
-# visits a type's lines in ascending order, as the plain loop would.
+# visits all its types' lines in one ascending order, as the plain loop does.
 #
 # Steps never call the index; it is told of every change. The pass notes
 # the record it gave a step when the visit changed it; the structure layer
-# notes every other record it writes (index_note, through set_record and
-# edit_record); records added at the end are seen by the count. Opening,
-# removing and renumbering (open_lines, remove_lines, renumber_refs,
-# close_refs) go through every line: they report line moves (index_moved),
-# which the index and the pass shift their lines by, and only lines whose
-# type or visit may have changed are noted. Each line's highest reference
-# is kept, so that a renumbering reads only records that may refer past it.
+# notes every other record (index_note), so steps write them only through
+# set_record or edit_record; records added at the end are seen by the
+# count. Opening and removing lines report the move (index_moved), by which
+# the index and the pass shift their lines; renumbering (renumber_refs,
+# close_refs) goes through every line and notes only those whose type or
+# visits may have changed. Each line's highest reference is kept, so that
+# a renumbering reads only records that may refer past it.
 #
 # A step may name per type filter texts, one of which a record must hold
 # for the step to act on it (its renames' common texts, the names its rules
 # test); its pass leaves out the others by a plain text search, before any
 # procedure is called.
 
-# 1: steps visit only their types' records; 0: every record (same files).
+# 1: steps visit only their types' records; 0: every record, as the plain
+# loop does. Both give the same files.
 set norvane_fast_steps 1
 
 # Per-line lists (element n for line n), not arrays: the index stays small.
@@ -30,13 +31,13 @@ set norvane_fast_steps 1
 # rec_dirty          lines written or unset since they were last indexed
 # rec_index_ok       1 while the index describes the table's lines
 # rec_cnt            the number of lines it describes
-# rec_maxref         a line no reference of each line's plain record lies
+# rec_maxref         per line, a line no reference of its plain record lies
 #                    above: its highest when read (0 for none, a string or
-#                    a non-list) or one a search found nothing above; -1
-#                    when not known
-# rec_held           the filter texts each line holds, of the steps from
-#                    the pass that looked on (texts only earlier steps need
-#                    are not looked for again); "?" when not known
+#                    a non-list) or a bound a search found nothing above;
+#                    -1 when not known (always, for a list with a backslash)
+# rec_held           the filter texts each line holds, of the step whose
+#                    pass looked and of later ones (not of earlier steps);
+#                    "?" when not known
 # rec_heldlines      lines of filtered types whose rec_held is not known,
 #                    with repeats
 # rec_textlines(<text>)  lines found to hold the text, with repeats and
@@ -81,8 +82,8 @@ proc index_type {text} {
 }
 
 # index_is_current --
-#   Returns 1 when the index was built for the table now loaded (it holds
-#   index_build's mark; a table read or set up anew does not).
+#   Returns 1 when the index was built for the table now loaded (the table
+#   keeps index_build's mark app(indexed) until read or set up anew).
 proc index_is_current {} {
     global rec_index_ok app
     expr {$rec_index_ok && [info exists app(indexed)]}
@@ -160,9 +161,9 @@ proc index_refs_known {} {
 }
 
 # index_list --
-#   Takes rec_index or rec_textlines and a key; returns the key's lines (""
-#   for none), moved (sorted first) by the moves since last read. A type
-#   index_build noted but never read gets its lines from rec_types.
+#   Takes rec_index or rec_textlines and a key; returns its lines ("" for
+#   none; ascending if so marked), moved (sorted first) by the moves since
+#   last read. A type index_build noted, never read, gets them from rec_types.
 proc index_list {arrName key} {
     upvar #0 $arrName lists ${arrName}_at at
     global rec_moves rec_types
@@ -218,9 +219,9 @@ proc index_shift_lines {lines moves} {
     if {$moves eq ""} {
         return $lines
     }
-    # Each move as: the first line it removes, the line just above those
+    # Each move as: the first line it removes, the last line before those
     # it moves, and how far. An opening removes none: its first is one
-    # below that line. A line above every move's first stays put.
+    # after that line. A line before every move's first stays put.
     set steps {}
     set low ""
     foreach move $moves {
@@ -289,7 +290,7 @@ proc index_moved {move} {
 
 # index_update --
 #   Indexes again the lines written since last indexed (or the whole table,
-#   when much changed or it is new).
+#   when over a quarter of its lines were, or the index is not current).
 proc index_update {} {
     global app rec_index rec_types rec_dirty rec_heldlines step_filtered
     if {![index_is_current] || [llength $rec_dirty] > $app(cnt) / 4} {
@@ -474,8 +475,9 @@ proc index_lines {vers} {
 }
 
 # index_texts_known --
-#   Takes the step whose pass is to visit; adds each line of rec_heldlines
-#   to the rec_textlines of the filter texts (its and later steps') it holds.
+#   Takes the step whose pass is to visit; empties rec_heldlines, adding
+#   each line to the rec_textlines of the texts in its rec_held (searched
+#   first, among that step's and later steps' filter texts, if not known).
 proc index_texts_known {from} {
     global app rec_types rec_held rec_heldlines rec_textlines rec_textlines_at \
         step_filtered
@@ -515,7 +517,8 @@ proc index_texts_known {from} {
     return
 }
 
-# Records texts_held_by joins at a time: a piece that stays in the cache.
+# Records texts_held_by joins into one text at a time: each filter text is
+# searched in a piece small enough to stay in the processor's cache.
 set texts_chunk_lines 1000
 
 # texts_held_by --

@@ -1,27 +1,29 @@
 # The engine that runs the steps of a conversion.
 #
-# Every step runs through visit_pass, alone or with the local steps next to it
-# (run_steps). A pass visits the lines the record index gives, in the order
-# the plain loop (process_fix) reaches them; at each, the record goes through
-# the pass's steps in turn, each asked again whether it has a rule for the
-# record's type and whether the record holds one of its texts.
+# Unless norvane_fast_steps is 0, every step runs through visit_pass, alone or
+# with the local steps next to it (run_steps). A pass visits the lines the
+# record index gives, in the order the plain loop (process_fix) reaches them;
+# at each, the record goes through the pass's steps in turn, each asked again
+# whether it has a rule for the record's type and whether the record holds one
+# of its texts.
 #
 # A local step (upgrade_step) changes only the record given, from its text
-# alone: over consecutive local steps, step by step across all records and
-# record by record through all steps give each record the same sequence of
-# texts. Only two things tell the orders apart, both on few lines: the check
-# before each step reads the version from line 1 (passing whatever the rest
-# holds when line 1 has no known layout), and only "#AppVwCfg" records give
-# messages and errors. So a run first takes line 1 and those records through
-# each step in turn, announcing and checking it where the plain loop would,
-# then every other record through all the steps: these queue nothing, so
-# messages keep the plain loop's order.
+# alone: over consecutive local steps, running each step over all records or
+# all steps over each record gives each record the same sequence of texts.
+# Only two things tell the orders apart, both on few lines: the check before
+# each step reads the version from line 1 (when line 1 has no known layout,
+# the check passes whatever the other lines hold), and only "#AppVwCfg"
+# records give messages and errors. So a run first takes line 1 and those
+# records through each step in turn, announcing and checking it where the
+# plain loop would, then every other record through all the steps: these
+# queue nothing, so messages keep the plain loop's order.
 #
 # A step that is not local may write other records and move lines; the index
 # is told (07_step_index.tcl), and after each visit the pass shifts the lines
-# still to visit and adds written lines now due. When lines went without the
-# index being told, or a visit wrote more than rec_scan_limit lines, the rest
-# of the pass reads the table as it is and the next pass indexes it anew.
+# still to visit and adds those written past this one that it now visits.
+# When lines went without the index being told, or a visit wrote more than
+# rec_scan_limit lines, the rest of the pass reads the table as it is and the
+# next pass indexes it anew.
 
 # Lines a visit may write before the rest of the pass takes every line.
 set rec_scan_limit 64
@@ -98,9 +100,9 @@ proc visit_pass {vers count {skip {}}} {
             if {$texts ne ""} {
                 set hit 0
                 if {$held eq "?"} {
-                    # Changed earlier in the pass: search the record now,
-                    # in a copy (string first would keep a wide-character
-                    # copy of the record's text beside it).
+                    # Texts not known (changed in this pass, or the table
+                    # read as it is): search a copy (string first would
+                    # keep a wide-character copy of the record's text).
                     set copy [string range $rec 0 end]
                     foreach x $texts {
                         if {[string first $x $copy] >= 0} {
@@ -271,7 +273,8 @@ proc step_pass {ver count} {
 # run_pass --
 #   Takes the versions of one step or consecutive local steps; announces and
 #   applies them as the steps in turn would (see above). Returns 1, or 0 when
-#   one was refused (later ones unannounced); a step's error propagates.
+#   one was refused (the steps after it are not announced); an error a step
+#   raises reaches the caller.
 proc run_pass {vers} {
     global app cur_index
     set count $app(cnt)

@@ -13,14 +13,14 @@
 # RULES are pairs TYPES BODY, tried in order. TYPES lists exact types or
 # patterns ("*PC"), or is "$name": global name's list. Of consecutive rules (a
 # chain) only the first whose types match applies; an "also" rule is tried for
-# every record whatever the rules before it did, and ends the chain before it.
+# every record whatever the rules before it did: it is a chain of its own.
 #
 # A BODY is clauses, then actions separated by ";" words. Clauses:
 #     also             independent rule (above)
 #     nonlocal         reads or writes another record, or changes the type:
-#                      the step is not run one record at a time with others
-#     holds TEXTS      the rule changes only records that hold one of TEXTS
-#                      (the index's filter for its types)
+#                      the step then runs in a pass of its own
+#     holds TEXTS      says the rule changes only records holding one of
+#                      TEXTS (not tested: the index's filter for its types)
 #     len OP N         act only when the token count is OP N (== != < <= > >=)
 #     when EXPR        act only when EXPR is true
 # Actions:
@@ -28,21 +28,24 @@
 #     append TOKS      append the tokens
 #     insert POS TOKS  insert the tokens before token POS
 #     remove POS       remove token POS
-#     retype TYPE      make token 1 TYPE (nonlocal)
+#     retype TYPE      make token 1 TYPE (the rule is then nonlocal)
 #     map POS CODES    token POS becomes its value in dictionary CODES, if any
 #     renames EDIT KEY...  apply rename_tables(KEY) with EDIT (patch_path or
-#                      modify_path); a rule of renames only holds their texts
+#                      modify_path); a rule of renames alone, without holds,
+#                      holds their texts
 #     call PROC ARGS   PROC with the record variable's name and ARGS
 #     code SCRIPT      SCRIPT; it sees l (the record), type, cur_index,
 #                      app_type, orig_ver_xyz, rename_tables and HUGE_FLOAT
-# A word "$name" ("$" then a letter: "$0" is a token) in TOKS, TEXTS, CODES or
-# ARGS is global name's value when declared (its elements, in TOKS and TEXTS).
-# A step without an "#AppVwCfg" rule gets "#AppVwCfg {also version}" last: a
-# pattern matching the header ("*Cfg") cannot keep it from a new version.
+# A word "$name" ("$" then a letter or "_": "$0" is a token) in TOKS, TEXTS,
+# CODES or ARGS is global name's value when declared (its elements, in TOKS
+# and TEXTS). A step without a rule naming "#AppVwCfg" exactly gets
+# "#AppVwCfg {also version}" last: a pattern matching the header ("*Cfg")
+# cannot keep it from a new version. A step with one must do "version".
 #
 # OPTIONS, a dictionary:
-#     prepare CMD      called before each pass with the pass's count and 1
-#                      (records visited by type) or 0 (the plain loop)
+#     prepare CMD      called before the step's pass with the pass's count
+#                      and 1 (records visited by type) or 0 (the plain loop);
+#                      a pass of several local steps calls none
 #     template 1       define the procedure but do not register the step
 
 # step_word --
@@ -121,8 +124,9 @@ proc step_action_code {action ver writes} {
 
 # step_parse_body --
 #   Takes a rule's BODY, ENTRY and WRITES; returns a dictionary: also,
-#   nonlocal, holds ("" for none), code (under the len and when tests),
-#   renames (1 when all actions are). Errors on a bad len test or no actions.
+#   nonlocal (retype sets it too), holds ("" for none; a rule of renames
+#   alone gets their texts), code (under the len and when tests), renames
+#   (1 when all are). Errors on a bad len test, an unknown action or none.
 proc step_parse_body {body ver writes} {
     set rule [dict create also 0 nonlocal 0 holds "" code "" renames 1]
     set conds {}
@@ -225,7 +229,7 @@ proc step_chain_code {chain} {
 # upgrade_step --
 #   Declares a step (see above): unless a template, registers it and makes
 #   WRITES the target version (my_ver_xyz); then defines fixapp<ENTRY>.
-#   Errors when WRITES has not three fields.
+#   Errors when WRITES has not three fields or a rule is bad.
 proc upgrade_step {ver writes rules {options {}}} {
     if {[llength [split $writes .]] != 3} {
         return -code error "step $ver: the version it writes, \"$writes\", must have three fields"
@@ -268,7 +272,8 @@ proc upgrade_step {ver writes rules {options {}}} {
         lappend types_all #AppVwCfg
         lappend holds(#AppVwCfg) {}
     }
-    # A type has a filter only when every rule for it names texts.
+    # An exact type has a filter when every rule naming it has holds texts.
+    # A pattern rule is not counted, so none may match a filtered type.
     set filters {}
     foreach t $types_all {
         if {[string match {*[*?[\\]*} $t] || "" in $holds($t)} {

@@ -117,7 +117,7 @@ set repair71_zrange {
 upgrade_step 6.5 6.6.0 {}
 
 # Step 6.6: stitching paths renamed; app66list and the header get the four
-# fields, the header after its version is rewritten (34 tokens, then 38).
+# fields; the header's version is rewritten first, in its 34-token layout.
 upgrade_step 6.6 6.7.0 {
     #CharString    {renames patch_path 6.6}
     $app66list     {insert 19 $app66fields}
@@ -133,7 +133,7 @@ upgrade_step 7.0 7.1.0 {
 }
 # repair71 --
 #   Takes a record variable's name; writes sound values over the scale and
-#   plot settings 7.1.0 to 7.1.8 stored wrongly (a record too short is kept).
+#   plot settings 7.1.0 to 7.1.8 stored wrongly; a record too short stays.
 proc repair71 {list} {
     upvar 1 $list l
     global repair71_plots repair71_zrange HUGE_FLOAT
@@ -178,10 +178,11 @@ proc repair71_applies {ver} {
 }
 
 # header_i3 --
-#   Takes the header's variable name (version 7.2.0 just written); gives it
-#   the 39-token layout: "i3" after the version, the type reference kept at
-#   token 27 (four after the major), where every later layout looks for it,
-#   and the token that stood between them after it.
+#   Takes the header's variable name (38 tokens, version 7.2.0 just
+#   written); gives it the 39-token layout: "i3" after the version, the type
+#   reference kept at token 27 (four after the major), where every later
+#   layout looks for it, and the token that stood between the two after it.
+#   A header of another length only gets "i3" before token 26.
 proc header_i3 {list} {
     upvar 1 $list l
     if {[rec_len $l] == 38} {
@@ -207,8 +208,9 @@ upgrade_step 7.2 7.3.0 {
 }
 
 # zernike_paths --
-#   Takes a string record variable's name; moves the Zernike polynomial
-#   paths under D_ZERNIKES (once) and renames P_COEFS_16_35 to P_COEFS_16_36.
+#   Takes a string record variable's name; moves its D_ZERN_POLY path under
+#   D_ZERNIKES, unless the record holds D_ZERNIKES/D_ZERN_POLY already, and
+#   renames its first P_COEFS_16_35 to P_COEFS_16_36.
 proc zernike_paths {list} {
     upvar 1 $list l
     if {[string first D_ZERNIKES/D_ZERN_POLY $l] < 0} {
@@ -222,7 +224,7 @@ proc zernike_paths {list} {
     return
 }
 
-# Step 7.3: Seidel and Zernike views get a field; Zernike paths move.
+# Step 7.3: Seidel and Zernike views get a field; zernike_paths for strings.
 upgrade_step 7.3 7.4.0 {
     {#SeidVwCfg #ZernVwCfg} {len != 24 append i3}
     #CharString    {holds {D_ZERN_POLY P_COEFS_16_35} call zernike_paths}

@@ -145,8 +145,8 @@ set texts74 [list "Mask Mode:" "P_MASK_MODE " {*}[rename_texts $rename_tables(7.
 
 # ref_test_renames --
 #   Takes a string record variable's name (line cur_index); renames the mask
-#   mode and regroups the reference-and-test paths. The next two records
-#   tell whether a label or name is a reference-and-test control's.
+#   mode label (when line + 2 holds D_REF_TST_MAT) and name (line + 1), and
+#   regroups the reference-and-test paths.
 proc ref_test_renames {list} {
     upvar 1 $list l
     global cur_index rename_tables

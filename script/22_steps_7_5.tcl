@@ -34,13 +34,13 @@ set StdVwCfgClasses {
     #SdCntrlPnlCfg #SdPlotVwCfg #SeidVwCfg #SlcPlotVwCfg #SlcStatsVwCfg
     #StatsVwCfg #VidMonVwCfg #ZernVwCfg
 }
-# Of the seventeen 7.8.1 fields, the sixteen put before token 24 (the former
-# 23) once "@0" is in before token 13.
+# The seventeen fields of 7.8.1: "@0" before token 13, then these sixteen
+# before token 24 of the result (the former token 23).
 set stdvw78_fields {@0 @0 @0 @0 i0 i0 i0 i0 l0 l0 l0 l0 d0 d0 d0 d0}
 
 # reset_panel_button --
-#   Takes a "#PanelButtonVwCfg" variable's name; when token 17 is not "@0",
-#   tokens 17 on become panel_button_tail (shorter or unreadable: kept).
+#   Takes a "#PanelButtonVwCfg" variable's name; when it has a token 17 and
+#   that is not "@0", tokens 17 on become panel_button_tail.
 proc reset_panel_button {list} {
     upvar 1 $list l
     global panel_button_tail

@@ -1,7 +1,7 @@
 # Upgrade steps 7.8.1 and 7.9.0 (files reach 7.10.0): aperture parameters
 # move into their menu group, five others into the radius-scale group.
 
-# Aperture renames of 7.8.1 under one matrix, sides P and A (whole names).
+# Aperture tails of 7.8.1, sides P and A (closing blank: whole names only).
 set aperture781_p {
     "P_AUTO_APERTURE "    "P_AUTO_APERTURE_MENU/P_AUTO_APERTURE "
     "P_APERTURE_SIZE "    "P_AUTO_APERTURE_MENU/P_APERTURE_OD_SIZE "
@@ -76,7 +76,7 @@ upgrade_step 7.8.1 7.9.0 {
     #CharString        {holds $texts781 call app_renames 7.8.1}
 }
 
-# Step 7.9.0: two 7.8.1 plot layouts get a flag; radius-scale renames.
+# Step 7.9.0: two 7.8.1 plot layouts get a flag; radius-scale paths move.
 upgrade_step 7.9.0 7.10.0 {
     #FcPlotVwCfg       {len == 61 insert 51 c1}
     #ObPlotVwCfg       {len == 53 insert 46 c1}

@@ -30,8 +30,9 @@ set clip710_p {P_HI_ZCLIP P_CLIP/P_HI_ZCLIP P_LO_ZCLIP P_CLIP/P_LO_ZCLIP}
 set clip710_a {A_HI_ZCLIP A_CLIP/A_HI_ZCLIP A_LO_ZCLIP A_CLIP/A_LO_ZCLIP}
 
 # rename_table710 --
-#   Takes the aperture rows' and the clip rows' matrices; returns one block
-#   of 7.10.0 renames: aperture, P clip, A clip rows, each under every matrix.
+#   Takes the aperture rows' and the clip rows' matrices; returns the table
+#   for one 7.10.0 rename group: the aperture rows under each matrix, then
+#   the P clip rows under each, then the A clip rows.
 proc rename_table710 {aperture_matrices clip_matrices} {
     global aperture710_tails clip710_p clip710_a
     concat [rename_pattern $aperture_matrices $aperture710_tails] \

@@ -3,7 +3,8 @@
 # Selections the on/off auto-save and logging switches become in 7.12.
 set sel_strings_7_11 {Off On {On Load}}
 
-# 7.12 tokens of a 60-token 3D model plot view: inserted before 50, appended.
+# Tokens a 60-token 3D model plot view gains in 7.12: the first list goes
+# before token 50, the second at the end.
 set d3s_insert_7_11 [list d270 d315 d0 d45 d90 d135 d180 \
                          {*}[lrepeat 7 d90] {*}[lrepeat 7 d100] {*}[lrepeat 4 d0]]
 set d3s_append_7_11 [list i0 i1 {*}[lrepeat 21 d1] i1 {*}[lrepeat 7 i0]]
@@ -14,7 +15,7 @@ set d3s_append_7_11 [list i0 i1 {*}[lrepeat 21 d1] i1 {*}[lrepeat 7 i0]]
 proc convert_auto_save_control {n} {
     global app sel_strings_7_11
     for {set i 1} {$i < $n} {incr i} {
-        # (A copy is searched, so the record keeps no wide-character twin.)
+        # (Searched in a copy, else the record keeps a wide-character copy.)
         if {[info exists app(l,$i)] &&
                 [string first #BoolPC [string range $app(l,$i) 0 end]] >= 0 &&
                 [rec_type $app(l,$i)] eq "#BoolPC" &&
@@ -29,7 +30,8 @@ proc convert_auto_save_control {n} {
 # convert_bool_view --
 #   Takes a "#BoolVwCfg" variable's name. A view whose token 4 names the
 #   auto-save control, or whose token 11 a "Logging:" label, becomes a
-#   "#SelVwCfg" without token 15; a logging view's control a "#SelPC".
+#   "#SelVwCfg" without token 15; a logging view's control (token 3) a
+#   "#SelPC". Raises NORVANE BADREF when a token it follows names no record.
 proc convert_bool_view {varName} {
     upvar 1 $varName view
     global app sel_strings_7_11
@@ -55,10 +57,11 @@ proc convert_bool_view {varName} {
 
 # split_report_view --
 #   Takes the variable of the 66-token report view at line n, and n. Its
-#   tokens 47 to 53, and 54 to 61 with 63, become two "#IdArray"s on lines
-#   opened after it (see open_reports_ahead); 64 and 65 go to the array of
+#   tokens 47 to 53, and 54 to 61 with 63, become two "#IdArray"s on two
+#   lines opened after it, every reference behind renumbered (unless
+#   open_reports_ahead opened them already); 64 and 65 go to the array of
 #   its token 41; it keeps 50 tokens, the last three naming the new arrays
-#   and nothing. Raises BADREF or BADCOUNT for a damaged array.
+#   and nothing. Raises NORVANE BADREF or BADCOUNT for a damaged array.
 proc split_report_view {varName n} {
     upvar 1 $varName rep
     global app
@@ -92,20 +95,21 @@ proc split_report_view {varName n} {
 }
 
 # Several report views in a file: the indexed pass has all their lines
-# opened before it starts (open_lines_ahead) when that gives what splitting
-# them one at a time gives; else they are split one at a time.
+# opened in one move before it starts (open_lines_ahead), where the file
+# comes out as splitting them one at a time leaves it; else one at a time.
 
 # Record types whose records the 7.11.0 pass may change.
 set split_ahead_types {#BoolVwCfg #BoolPC #D3SModelPlotVwCfg #AppVwCfg #QDasReportVwCfg}
 
 # open_reports_ahead --
-#   The step's prepare command (count, indexed): opens ahead the lines of
-#   the 66-token report views the pass reaches, when every reference it
-#   follows names a record (split_reads).
+#   The step's prepare command: takes the pass's count and 1 when it visits
+#   records by type (0: the plain loop, where nothing is opened). Has
+#   open_lines_ahead open the lines of the 66-token report views the pass
+#   reaches, when every reference it follows names a record (split_reads).
 proc open_reports_ahead {count indexed} {
     global app
-    # By then the k-th view (from 0) stands 2 k lines lower; lines opened
-    # for a view past the pass's count would stay empty.
+    # The pass finds the k-th view (from 0) 2 k lines on; it stops at its
+    # count, and lines opened for a view it never reaches would stay empty.
     set views {}
     foreach n [expr {$indexed ? [records_of_type #QDasReportVwCfg] : {}}] {
         if {$n + 2 * [llength $views] >= $count} {
@@ -126,11 +130,11 @@ proc open_reports_ahead {count indexed} {
 }
 
 # split_reads --
-#   Takes the report views' lines; returns the lines of the records the pass
-#   may change (split_ahead_types) and of those it reads names from (named
-#   by a "#BoolVwCfg"'s tokens 4 and 11, each view's array). Raises an error
-#   when one of those or a token 3 names no record, or a view's array is no
-#   "#IdArray" with a numeric size.
+#   Takes the report views' lines; returns two lists: the lines of the
+#   records the pass may change (split_ahead_types), and of those it reads
+#   names from (named by a "#BoolVwCfg"'s tokens 4 and 11, each view's
+#   array). Raises an error when one of those tokens or a "#BoolVwCfg"'s
+#   token 3 names no record, or an array is no "#IdArray" of numeric size.
 proc split_reads {views} {
     global app split_ahead_types
     set changed {}

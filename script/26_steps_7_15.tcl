@@ -34,8 +34,9 @@ upgrade_step 7.15.0 7.15.1 {
 
 upgrade_step 7.15.1 7.15.2 {}
 
-# Step 7.15.2: 70-token numeric displays get fourteen fields, "$0" bare.
-# Nonlocal: stripping a damaged record's braces can move its type.
+# Step 7.15.2: 70-token numeric displays get fourteen fields and lose every
+# brace, so that "$0" tokens stand bare. The rule is nonlocal: stripping a
+# damaged record's braces can move its type to another token.
 upgrade_step 7.15.2 7.15.3 {
     #NumDC             {nonlocal len == 70 append $numdc_tokens_7_15 ; call strip_braces}
 }

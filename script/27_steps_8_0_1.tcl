@@ -33,7 +33,8 @@ proc fc_circle_view {list} {
 # convert_child_plots --
 #   Takes the line n of the intensity PSD window's name string; applies
 #   fc_circle_view to each "#FcPlotVwCfg" in the array of its collection
-#   (line n + 1). Raises BADREF or BADCOUNT when those are damaged.
+#   (line n + 1). Raises NORVANE BADREF when the collection, the array or a
+#   listed child is missing, BADCOUNT when the array's capacity is no number.
 proc convert_child_plots {n} {
     global app
     set cltn [expr {$n + 1}]
@@ -74,8 +75,8 @@ upgrade_step 8.0.1 8.0.2 {
 }
 
 # keep_type_record --
-#   Takes the first and last lines to remove; raises BADREF when the record
-#   naming the application type is among them (the file would lose it).
+#   Takes the first and last lines to remove; raises NORVANE BADREF when the
+#   header's type record is among them (the file would lose its type).
 proc keep_type_record {first last} {
     set t [app_type_line]
     if {$t ne "-1" && $t >= $first && $t <= $last} {
@@ -87,16 +88,17 @@ proc keep_type_record {first last} {
 
 # remove_control --
 #   Takes the line n of the dynamic test control's name string; removes it,
-#   the two records after it and the (last) "#ActVwCfg" referring to it,
-#   renumbering every reference; the view's collection counts one less.
-#   Raises an error when the type record would go (keep_type_record).
+#   the two records after it and the last "#ActVwCfg" referring to it, if
+#   any, renumbering every reference; the collection that listed the view
+#   counts one entry less. Raises NORVANE BADREF when the type record would
+#   go (keep_type_record), BADLINE when the table ends before line n + 2.
 proc remove_control {n} {
     global app
     keep_type_record $n [expr {$n + 2}]
     remove_lines $n [expr {$n + 2}]
     set v -1
     foreach i [records_of_type #ActVwCfg] {
-        # (A copy is searched, so the record keeps no wide-character twin.)
+        # (Searched in a copy, else the record keeps a wide-character copy.)
         if {[info exists app(l,$i)] &&
                 [string first #ActVwCfg [string range $app(l,$i) 0 end]] >= 0 &&
                 [rec_type $app(l,$i)] eq "#ActVwCfg" &&
@@ -108,8 +110,8 @@ proc remove_control {n} {
         renumber_refs $n -3
         return
     }
-    # One pass renumbers and closes; line 1 first, as whether the view may
-    # go depends on it renumbered.
+    # Renumbered and closed in one pass over the table; line 1 is renumbered
+    # first, since whether the view may go depends on its type reference.
     renumber_line 1 $n -3
     keep_type_record $v $v
     remove_lines $v $v

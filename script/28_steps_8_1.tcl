@@ -16,13 +16,15 @@ upgrade_step 8.3.2 8.3.3 {
 }
 
 # Template for the next release's step: defines fixappX.Y, never registered.
-# Declare the next step here, after the last, and nowhere else:
+# Declare the next step here, after the last step, and nowhere else:
 #     upgrade_step 8.3.3 8.4.0 {
 #         #D3SModelPlotVwCfg {len == 127 append i0}
 #     }
-# Its entry is the version the last step writes, in full: a file seeks its
-# whole version before its major and minor, so "8.3" would send 8.3.3 files
-# back to step 8.3.0 (relabelled 8.3.1). The second version (FixVersion
-# checks the entry's major and minor) becomes the target, my_ver_xyz; add it
-# at the top of packaging/changelog too. Rules as in 09_step_form.tcl.
+# Its entry is the version the last step writes, in full: a file starts at
+# the entry equal to its version, else the first with its major and minor,
+# so "8.3" would send 8.3.3 files back through steps 8.3.0 to 8.3.2. The
+# version it writes becomes the target, my_ver_xyz, and the version of the
+# program and its Debian package: add an entry for it at the top of
+# packaging/changelog. Rules as in 09_step_form.tcl ("nonlocal" for a rule
+# that reads or writes another record or changes a type).
 upgrade_step X.Y X.Y.Z {} {template 1}

@@ -6,9 +6,10 @@
 # (the types its rules name), step_filters (exact type -> texts, one of which
 # a record of it must hold to concern the step; step_filtered(type) marks a
 # type some step has texts for), step_writes, step_pass_start (the prepare
-# command) and step_local (set when no rule is nonlocal: the step changes only
-# the record given, never its type, from that record's text and what stays
-# fixed during the run, and queues messages only for "#AppVwCfg").
+# command) and step_local (set when no rule is nonlocal and there is no
+# prepare command: the step changes only the record given, never its type,
+# from that record's text and what stays fixed during the run, and queues
+# messages only for "#AppVwCfg").
 #
 # RULES are pairs TYPES BODY, tried in order. TYPES lists exact types or
 # patterns ("*PC"), or is "$name": global name's list. Of consecutive rules (a
@@ -45,7 +46,7 @@
 # OPTIONS, a dictionary:
 #     prepare CMD      called before the step's pass with the pass's count
 #                      and 1 (records visited by type) or 0 (the plain loop);
-#                      a pass of several local steps calls none
+#                      the step then runs in a pass of its own
 #     template 1       define the procedure but do not register the step
 
 # step_word --
@@ -272,14 +273,22 @@ proc upgrade_step {ver writes rules {options {}}} {
         lappend types_all #AppVwCfg
         lappend holds(#AppVwCfg) {}
     }
-    # An exact type has a filter when every rule naming it has holds texts.
-    # A pattern rule is not counted, so none may match a filtered type.
+    # An exact type has a filter when every rule that may apply to it, a
+    # pattern matching it among them, has holds texts.
     set filters {}
     foreach t $types_all {
-        if {[string match {*[*?[\\]*} $t] || "" in $holds($t)} {
+        if {[string match {*[*?[\\]*} $t]} {
             continue
         }
-        dict set filters $t [lsort -unique [concat {*}$holds($t)]]
+        set all $holds($t)
+        foreach p $types_all {
+            if {[string match {*[*?[\\]*} $p] && [string match $p $t]} {
+                lappend all {*}$holds($p)
+            }
+        }
+        if {"" ni $all} {
+            dict set filters $t [lsort -unique [concat {*}$all]]
+        }
     }
     if {![dict exists $options template]} {
         global verlist step_types step_filters step_filtered step_local \
@@ -293,7 +302,7 @@ proc upgrade_step {ver writes rules {options {}}} {
         set step_writes($ver) $writes
         set my_ver_xyz $writes
         unset -nocomplain step_local($ver) step_pass_start($ver)
-        if {!$nonlocal} {
+        if {!$nonlocal && ![dict exists $options prepare]} {
             set step_local($ver) 1
         }
         if {[dict exists $options prepare]} {

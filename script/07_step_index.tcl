@@ -392,11 +392,17 @@ proc step_visits {ver text} {
         return 0
     }
     set texts [step_filter $ver $type]
-    if {$texts eq ""} {
-        return 1
-    }
+    expr {$texts eq "" || [rec_holds $text $texts]}
+}
+
+# rec_holds --
+#   Takes a record text and texts; returns 1 when the record holds one of
+#   them, else 0. (A copy is searched: string first would keep a
+#   wide-character copy of the record's text beside it.)
+proc rec_holds {text texts} {
+    set copy [string range $text 0 end]
     foreach x $texts {
-        if {[string first $x $text] >= 0} {
+        if {[string first $x $copy] >= 0} {
             return 1
         }
     }

@@ -98,19 +98,12 @@ proc visit_pass {vers count {skip {}}} {
         set changed 0
         foreach {step texts} $plan($t) {
             if {$texts ne ""} {
-                set hit 0
                 if {$held eq "?"} {
                     # Texts not known (changed in this pass, or the table
-                    # read as it is): search a copy (string first would
-                    # keep a wide-character copy of the record's text).
-                    set copy [string range $rec 0 end]
-                    foreach x $texts {
-                        if {[string first $x $copy] >= 0} {
-                            set hit 1
-                            break
-                        }
-                    }
+                    # read as it is): the record is searched.
+                    set hit [rec_holds $rec $texts]
                 } else {
+                    set hit 0
                     foreach x $texts {
                         if {$x in $held} {
                             set hit 1

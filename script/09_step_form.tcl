@@ -20,8 +20,9 @@
 #     also             independent rule (above)
 #     nonlocal         reads or writes another record, or changes the type:
 #                      the step then runs in a pass of its own
-#     holds TEXTS      says the rule changes only records holding one of
-#                      TEXTS (not tested: the index's filter for its types)
+#     holds TEXTS      act only when the record holds one of TEXTS, or a
+#                      backslash (its escapes may hide one); the index
+#                      then visits no other record of the rule's types
 #     len OP N         act only when the token count is OP N (== != < <= > >=)
 #     when EXPR        act only when EXPR is true
 # Actions:
@@ -142,6 +143,8 @@ proc step_parse_body {body ver writes} {
             }
             holds {
                 dict set rule holds [step_words [lindex $body $i+1]]
+                set texts [concat [dict get $rule holds] [list \\]]
+                lappend conds "\[rec_holds \$l [list $texts]\]"
                 incr i 2
             }
             len {

@@ -6,10 +6,10 @@
 # (the types its rules name), step_filters (exact type -> texts, one of which
 # a record of it must hold to concern the step; step_filtered(type) marks a
 # type some step has texts for), step_writes, step_pass_start (the prepare
-# command) and step_local (set when no rule is nonlocal and there is no
-# prepare command: the step changes only the record given, never its type,
-# from that record's text and what stays fixed during the run, and queues
-# messages only for "#AppVwCfg").
+# command) and step_local (set when the step is not nonlocal, see below,
+# and has no prepare command: it changes only the record given, never its
+# type, from that record's text and what stays fixed during the run, and
+# queues messages only for "#AppVwCfg").
 #
 # RULES are pairs TYPES BODY, tried in order. TYPES lists exact types or
 # patterns ("*PC"), or is "$name": global name's list. Of consecutive rules (a
@@ -19,7 +19,11 @@
 # A BODY is clauses, then actions separated by ";" words. Clauses:
 #     also             independent rule (above)
 #     nonlocal         reads or writes another record, or changes the type:
-#                      the step then runs in a pass of its own
+#                      the step then runs in a pass of its own. Needed only
+#                      where the declaration cannot see it: a rule whose
+#                      code, or a procedure it names, names the table (app)
+#                      or cur_index (reads_table), or that retypes, is
+#                      nonlocal by itself
 #     holds TEXTS      act only when the record holds one of TEXTS, or a
 #                      backslash (its escapes may hide one); the index
 #                      then visits no other record of the rule's types
@@ -230,6 +234,26 @@ proc step_chain_code {chain} {
     return "switch $mode -- \$type [list $arms]\n"
 }
 
+# reads_table --
+#   Takes a step's code; returns 1 when it, or a procedure it names, names
+#   the table (app) or the line being visited (cur_index): the step then
+#   reads or writes records other than the one it is given. FixVersion,
+#   which looks at cur_index only to tell the header, does not count; nor
+#   do procedures that the named ones call.
+proc reads_table {code} {
+    set table {\mapp\(|\mcur_index\M|global[^\n]*\mapp\M}
+    if {[regexp $table $code]} {
+        return 1
+    }
+    foreach w [lsort -unique [regexp -all -inline {[A-Za-z_][A-Za-z_0-9]*} $code]] {
+        if {$w ne "FixVersion" && [info procs ::$w] ne "" &&
+                [regexp $table [info body ::$w]]} {
+            return 1
+        }
+    }
+    return 0
+}
+
 # upgrade_step --
 #   Declares a step (see above): unless a template, registers it and makes
 #   WRITES the target version (my_ver_xyz); then defines fixapp<ENTRY>.
@@ -293,6 +317,13 @@ proc upgrade_step {ver writes rules {options {}}} {
             dict set filters $t [lsort -unique [concat {*}$all]]
         }
     }
+    set code ""
+    foreach chain $chains {
+        append code [step_chain_code $chain]
+    }
+    if {[reads_table $code]} {
+        set nonlocal 1
+    }
     if {![dict exists $options template]} {
         global verlist step_types step_filters step_filtered step_local \
             step_pass_start step_writes my_ver_xyz
@@ -316,10 +347,6 @@ proc upgrade_step {ver writes rules {options {}}} {
             array unset $cache $ver,*
         }
         array unset ::filter_texts_from
-    }
-    set code ""
-    foreach chain $chains {
-        append code [step_chain_code $chain]
     }
     # Link only the globals the code names: it runs for most records.
     set globals {}

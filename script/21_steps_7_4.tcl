@@ -173,7 +173,7 @@ proc ref_test_renames {list} {
 # Step 7.4: correlation plots get a field; strings get ref_test_renames.
 upgrade_step 7.4 7.4.2 {
     #CCPlotVwCfg   {also len != 50 append i1}
-    #CharString    {nonlocal holds $texts74 call ref_test_renames}
+    #CharString    {holds $texts74 call ref_test_renames}
 }
 
 upgrade_step 7.4.2 7.5.0 {}

@@ -164,12 +164,12 @@ proc split_reads {views} {
 # Step 7.11.0: auto-save and logging switches become selections, report
 # views are split, the 3D model plot view and the header grow.
 upgrade_step 7.11.0 7.12.0 {
-    #CharString        {nonlocal holds P_AUTO_SAVE_PROC_DATA
+    #CharString        {holds P_AUTO_SAVE_PROC_DATA
                         when {[rec_tok $l 2] eq "i21" &&
                               [string first P_AUTO_SAVE_PROC_DATA [rec_tok $l 3]] >= 0}
                         code {convert_auto_save_control $cur_index}}
-    #BoolVwCfg         {nonlocal call convert_bool_view}
-    #QDasReportVwCfg   {nonlocal len == 66 code {split_report_view l $cur_index}}
+    #BoolVwCfg         {call convert_bool_view}
+    #QDasReportVwCfg   {len == 66 code {split_report_view l $cur_index}}
     #D3SModelPlotVwCfg {len == 60 insert 50 $d3s_insert_7_11 ; append $d3s_append_7_11}
     #AppVwCfg          {also len == 56 append i0 i0}
     #AppVwCfg          {also version}

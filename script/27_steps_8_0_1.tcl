@@ -66,7 +66,7 @@ proc convert_child_plots {n} {
 # Step 8.0.1: the intensity window's child plots become circle views; plot
 # views and text controls get fields.
 upgrade_step 8.0.1 8.0.2 {
-    #CharString        {nonlocal holds APP/D_INTENS_PSD_MAT
+    #CharString        {holds APP/D_INTENS_PSD_MAT
                         when {[rec_tok $l 3] eq "APP/D_INTENS_PSD_MAT "}
                         code {convert_child_plots $cur_index}}
     {#D2PlotVwCfg #CCPlotVwCfg} {call grow_plot_view 70 {i0 i0}}
@@ -124,17 +124,15 @@ set texts802 [list APP/B_DYNAMIC/B_TEST {*}[rename_texts $rename_tables(8.0.2)]]
 # Step 8.0.2: the dynamic test control goes, mask-adjust paths move, the
 # glint switch and its views become selections, plot views get two fields.
 upgrade_step 8.0.2 8.1.0 {
-    #CharString        {nonlocal holds $texts802 code {
+    #CharString        {holds $texts802 code {
                             if {[rec_tok $l 3] eq "APP/B_DYNAMIC/B_TEST "} {
                                 remove_control $cur_index
                             } else {
                                 apply_renames l modify_path $rename_tables(8.0.2)
                             }}}
-    #BoolPC            {nonlocal
-                        when {[rec_tok [ref_text [rec_tok $l 5]] 3] eq "P_GLINT_FRAME_SUB "}
+    #BoolPC            {when {[rec_tok [ref_text [rec_tok $l 5]] 3] eq "P_GLINT_FRAME_SUB "}
                         call boolpc_to_selpc $sel_strings_8_0_2}
-    #BoolVwCfg         {nonlocal
-                        when {[rec_tok [ref_text [rec_tok $l 4]] 3] in $::glint_view_paths_8_0_2}
+    #BoolVwCfg         {when {[rec_tok [ref_text [rec_tok $l 4]] 3] in $::glint_view_paths_8_0_2}
                         retype #SelVwCfg ; remove 15}
     {#D2PlotVwCfg #CCPlotVwCfg} {call grow_plot_view 72 {i0 i1}}
 }

@@ -25,6 +25,6 @@ upgrade_step 8.3.2 8.3.3 {
 # so "8.3" would send 8.3.3 files back through steps 8.3.0 to 8.3.2. The
 # version it writes becomes the target, my_ver_xyz, and the version of the
 # program and its Debian package: add an entry for it at the top of
-# packaging/changelog. Rules as in 09_step_form.tcl ("nonlocal" for a rule
-# that reads or writes another record or changes a type).
+# packaging/changelog. Rules as in 09_step_form.tcl (which says when a rule
+# must say "nonlocal").
 upgrade_step X.Y X.Y.Z {} {template 1}

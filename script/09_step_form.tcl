@@ -235,11 +235,11 @@ proc step_chain_code {chain} {
 }
 
 # reads_table --
-#   Takes a step's code; returns 1 when it, or a procedure it names, names
-#   the table (app) or the line being visited (cur_index): the step then
-#   reads or writes records other than the one it is given. FixVersion,
-#   which looks at cur_index only to tell the header, does not count; nor
-#   do procedures that the named ones call.
+#   Takes a step's code; returns 1 when it, or a procedure it names (one
+#   defined by then), names the table (app) or the line being visited
+#   (cur_index): the step then reads or writes records other than the one
+#   it is given. FixVersion, which looks at cur_index only to tell the
+#   header, does not count; nor do procedures that the named ones call.
 proc reads_table {code} {
     set table {\mapp\(|\mcur_index\M|global[^\n]*\mapp\M}
     if {[regexp $table $code]} {

@@ -26,7 +26,8 @@
 #                      nonlocal by itself
 #     holds TEXTS      act only when the record holds one of TEXTS, or a
 #                      backslash (its escapes may hide one); the index
-#                      then visits no other record of the rule's types
+#                      passes over the other records of a type whose
+#                      every rule, patterns matching it too, holds texts
 #     len OP N         act only when the token count is OP N (== != < <= > >=)
 #     when EXPR        act only when EXPR is true
 # Actions:

@@ -15,8 +15,9 @@
 #
 # A step may name per type filter texts, one of which a record must hold
 # for the step to act on it (its renames' common texts, the names its rules
-# test); its pass leaves out the others by a plain text search, before any
-# procedure is called.
+# test, the texts of holds clauses, which its procedure tests too); its
+# pass leaves out the others by a plain text search, before any procedure
+# is called.
 
 # 1: steps visit only their types' records; 0: every record, as the plain
 # loop does. Both give the same files.

@@ -417,16 +417,9 @@ proc first_referrer {x} {
 #   appended however many went: an array that lost one keeps its slots) and
 #   lowers those above v by 1, stored as by renumber_refs; when a record x
 #   lost any, the first record before x referring to x, if an "#OrdCltn",
-#   counts one entry less.
+#   counts one entry less. (renumber_close_refs with no renumbering.)
 proc close_refs {v} {
-    ref_records [expr {$v - 1}] [list close_found $v]
-    return
-}
-
-# close_found --
-#   ref_records command for close_refs v: closes the record.
-proc close_found {v x rec hits plain} {
-    close_record $x $rec [ref_positions $rec] $v {0 0 0} $plain
+    renumber_close_refs [expr {$v - 1}] 0 $v -1
 }
 
 # close_record --

@@ -15,20 +15,14 @@
 #   count and text replaced once (20,400 are changed);
 # - the references are renumbered twice, as the report views' lines are
 #   opened and as the control is removed: each record that may refer past
-#   the line (one glob) is read as a list and the references past it raised.
+#   the line (two globs) is read as a list and the references past it raised.
 
 set here [file dirname [file normalize [info script]]]
 source [file join $here floor.tcl]
 
-# Texts the steps look for in strings (filter_texts), and their renames.
-set least_texts {
-    APP/B_DYNAMIC/B_TEST APP/D_INTENS_PSD_MAT APP/D_MH_SLIDER_ALL_MAT/
-    APP/D_PH_SLC {APP/D_REF_TST_MAT/D_PV_ATTR/D_PV } {APP/D_REF_TST_MAT/D_RMS }
-    D_PH_REF_TST_ D_RAD_CURV D_REF_TST_MAT/A_ D_REF_TST_MAT/D_PH_TST_MAT
-    D_REF_TST_MAT/P_ D_ZERN_POLY {Mask Mode:} P_AUTO_SAVE_PROC_DATA
-    P_COEFS_16_35 {P_MASK_MODE } \\ _MASK_ADJUST/ _MISC/ _PATTERN/ _PH_TST_MAT/
-    APP/D_MH_SLIDER_ALL_MAT/P_
-}
+# The steps' filter texts, as the application script declares them.
+source [file join $here .. tests script load.tcl]
+set least_texts [filter_texts 6.5]
 
 # least_strings --
 #   Takes the table's line count; finds the string records holding a filter
@@ -77,10 +71,14 @@ proc least_strings {cnt} {
 #   difference every reference past the line in the plain records.
 proc least_walk {cnt above delta} {
     global app
+    # A reference past the line has as many digits and no lower first one,
+    # or more digits.
     set digits [string length $above]
-    set glob "*@\[[string index $above 0]-9\][string repeat {[0-9]} [expr {$digits - 1}]]*"
+    set same "*@\[[string index $above 0]-9\][string repeat {[0-9]} [expr {$digits - 1}]]*"
+    set more "*@\[1-9\][string repeat {[0-9]} $digits]*"
     for {set n 0} {$n < $cnt} {incr n} {
-        if {[info exists app(q,$n)] || ![string match $glob $app(l,$n)]} {
+        if {[info exists app(q,$n)] || (![string match $same $app(l,$n)] &&
+                ![string match $more $app(l,$n)])} {
             continue
         }
         set rec $app(l,$n)

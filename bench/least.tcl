@@ -15,7 +15,8 @@
 #   count and text replaced once (20,400 are changed);
 # - the references are renumbered twice, as the report views' lines are
 #   opened and as the control is removed: each record that may refer past
-#   the line (two globs) is read as a list and the references past it raised.
+#   the line (refs_above_globs) is read as a list and the references past
+#   it raised.
 
 set here [file dirname [file normalize [info script]]]
 source [file join $here floor.tcl]
@@ -26,7 +27,8 @@ set least_texts [filter_texts 6.5]
 
 # least_strings --
 #   Takes the table's line count; finds the string records holding a filter
-#   text, chunk by chunk, and replaces the first such text in each.
+#   text (texts_held_by, the record index's own search) and replaces the
+#   first such text in each.
 proc least_strings {cnt} {
     global app least_texts
     set lines {}
@@ -35,33 +37,15 @@ proc least_strings {cnt} {
             lappend lines $n
         }
     }
-    for {set base 0} {$base < [llength $lines]} {incr base 1000} {
-        set chunk [lrange $lines $base [expr {$base + 999}]]
-        set starts {}
-        set at 0
-        set recs {}
-        foreach n $chunk {
-            lappend starts $at
-            lappend recs $app(l,$n)
-            incr at [expr {[string length $app(l,$n)] + 1}]
+    foreach n $lines held [texts_held_by $lines $least_texts] {
+        if {$held eq ""} {
+            continue
         }
-        set all [join $recs \n]
-        set hit {}
-        foreach x $least_texts {
-            set p [string first $x $all]
-            while {$p >= 0} {
-                set k [lsearch -bisect -integer $starts $p]
-                dict set hit $k $x
-                set p [string first $x $all [expr {$p + 1}]]
-            }
-        }
-        dict for {k x} $hit {
-            set n [lindex $chunk $k]
-            set rec [string range $app(l,$n) 0 end]
-            set at [string first $x $rec]
-            set rec [string replace $rec $at [expr {$at + [string length $x] - 1}] $x/NEW]
-            set app(l,$n) "[lrange $rec 0 1] i[string length [lindex $rec end]] [lrange $rec 3 end]"
-        }
+        set x [lindex $held 0]
+        set rec [string range $app(l,$n) 0 end]
+        set at [string first $x $rec]
+        set rec [string replace $rec $at [expr {$at + [string length $x] - 1}] $x/NEW]
+        set app(l,$n) "[lrange $rec 0 1] i[string length [lindex $rec end]] [lrange $rec 3 end]"
     }
     return
 }
@@ -71,14 +55,11 @@ proc least_strings {cnt} {
 #   difference every reference past the line in the plain records.
 proc least_walk {cnt above delta} {
     global app
-    # A reference past the line has as many digits and no lower first one,
-    # or more digits.
-    set digits [string length $above]
-    set same "*@\[[string index $above 0]-9\][string repeat {[0-9]} [expr {$digits - 1}]]*"
-    set more "*@\[1-9\][string repeat {[0-9]} $digits]*"
+    # The structure layer's test for a text that may refer past the line.
+    lassign [refs_above_globs $above] glob1 glob2 glob3
     for {set n 0} {$n < $cnt} {incr n} {
-        if {[info exists app(q,$n)] || (![string match $same $app(l,$n)] &&
-                ![string match $more $app(l,$n)])} {
+        if {[info exists app(q,$n)] || (![string match $glob1 $app(l,$n)] &&
+                ![string match $glob2 $app(l,$n)] && ![string match $glob3 $app(l,$n)])} {
             continue
         }
         set rec $app(l,$n)
